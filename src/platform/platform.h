@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace saltor {
+
+// The application's title, shown by every message box without a title of its own
+// and by every input box.
+inline const QString kAppTitle = QStringLiteral("Saltor Editor");
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageIcon { Question, Exclamation };
+enum class MessageAnswer { Ok, Yes, No };
+
+// Outcome of a whole-file read: the bytes, or the reason the file could not be read.
+struct ReadResult {
+    bool ok = false;
+    QByteArray bytes;
+    QString error;
+};
+
+// Outcome of a whole-file write: an existing file is replaced only when ok is true.
+struct WriteResult {
+    bool ok = false;
+    QString error;
+};
+
+// Everything the forms need of the window system that a test must be able to answer
+// or observe. The program uses QtPlatform; tests use a scripted fake.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Modal message box. An empty title shows kAppTitle. With YesNo, Yes is the default button.
+    virtual MessageAnswer messageBox(const QString& prompt, MessageButtons buttons,
+                                     MessageIcon icon, const QString& title = QString()) = 0;
+    // Modal single-line input box titled kAppTitle with an empty default text;
+    // a cancel gives the empty text, as an empty entry does.
+    virtual QString inputBox(const QString& prompt) = 0;
+    virtual void beep() = 0;
+
+    virtual void clearClipboard() = 0;
+    virtual void setClipboardText(const QString& text) = 0;
+    // Plain text on the clipboard, or the empty text when it holds none.
+    virtual QString clipboardText() = 0;
+
+    virtual QDate today() = 0;
+
+    // The common file dialog. qtFilter is a Qt name filter ("SQF files (*.sqf)"); fileName is
+    // the path chosen last (may be empty). Returns the chosen path, or nothing on a cancel.
+    // The save dialog does not confirm a replacement itself: the caller asks.
+    virtual std::optional<QString> openFileDialog(QWidget* parent, const QString& qtFilter,
+                                                  const QString& fileName) = 0;
+    virtual std::optional<QString> saveFileDialog(QWidget* parent, const QString& qtFilter,
+                                                  const QString& fileName) = 0;
+
+    virtual bool fileExists(const QString& path) = 0;
+    virtual ReadResult readFile(const QString& path) = 0;
+    // Atomic: the file at path is replaced only once all bytes are written.
+    virtual WriteResult writeFile(const QString& path, const QByteArray& bytes) = 0;
+
+    // Opens the help file, looked up by bare name; shows nothing when it cannot.
+    virtual void openHelp(const QString& fileName) = 0;
+
+    virtual bool numLockOn() = 0;
+    virtual bool capsLockOn() = 0;
+
+    // Leaves the event loop at once; nothing is saved or asked.
+    virtual void endProgram() = 0;
+};
+
+} // namespace saltor

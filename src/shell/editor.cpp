@@ -1,0 +1,93 @@
+#include "shell/editor.h"
+
+#include "extras/extrasforms.h"
+#include "platform/platform.h"
+#include "shell/form.h"
+#include "shell/mainwindow.h"
+#include "shell/shellforms.h"
+#include "statements/statementforms.h"
+
+#include <QPushButton>
+
+namespace saltor {
+
+Editor::Editor(Platform& platform)
+    : m_platform(platform), m_main(std::make_unique<MainWindow>(*this))
+{
+    registerShellForms(*this);
+    registerStatementForms(*this);
+    registerExtrasForms(*this);
+}
+
+Editor::~Editor()
+{
+    for (const QPointer<Form>& form : std::as_const(m_forms))
+        delete form.data();
+}
+
+void Editor::registerForm(const QString& name, FormFactory factory)
+{
+    m_factories.insert(name, std::move(factory));
+}
+
+bool Editor::knowsForm(const QString& name) const
+{
+    return m_factories.contains(name);
+}
+
+Form* Editor::showDialog(const QString& name)
+{
+    Form* instance = form(name);
+    if (!instance) {
+        const auto factory = m_factories.constFind(name);
+        if (factory == m_factories.constEnd())
+            return nullptr;
+        instance = (*factory)(*this);
+        m_forms.insert(name, instance);
+        instance->Form_Load();
+        placeWindow(instance, instance->settings().position, m_main.get());
+    }
+    instance->show();
+    instance->raise();
+    instance->activateWindow();
+    return instance;
+}
+
+Form* Editor::form(const QString& name) const
+{
+    return m_forms.value(name).data();
+}
+
+void Editor::forgetForm(Form* form)
+{
+    for (auto it = m_forms.begin(); it != m_forms.end(); ++it) {
+        if (it.value() == form) {
+            m_forms.erase(it);
+            return;
+        }
+    }
+}
+
+void Editor::appendToPreview(const QString& piece)
+{
+    m_main->appendToPreview(piece);
+}
+
+void Editor::openDialogGuard()
+{
+    m_main->setEnabled(false);
+    for (QPushButton* button : m_main->mainCommandButtons())
+        button->setEnabled(false);
+}
+
+void Editor::closeDialogGuard(Form* dialog)
+{
+    if (dialog)
+        dialog->unload();
+    m_main->setEnabled(true);
+    for (QPushButton* button : m_main->mainCommandButtons())
+        button->setEnabled(true);
+    m_main->activateWindow();
+}
+
+} // namespace saltor

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "shell/filedialogstate.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+namespace saltor {
+
+class Form;
+class MainWindow;
+class Platform;
+
+// The one object that owns the program's state: the main window, the single instance of
+// each dialog form and the platform. The program makes one at start-up; each test makes its
+// own, so nothing is global.
+class Editor : public QObject {
+    Q_OBJECT
+public:
+    using FormFactory = std::function<Form*(Editor&)>;
+
+    explicit Editor(Platform& platform);
+    ~Editor() override;
+
+    Platform& platform() const { return m_platform; }
+    MainWindow& main() const { return *m_main; }
+    // The shared common file dialog state (filter and the file name chosen last).
+    FileDialogState& fileDialog() { return m_fileDialog; }
+
+    // Makes form `name` known to showDialog. Later registrations replace earlier ones.
+    void registerForm(const QString& name, FormFactory factory);
+    bool knowsForm(const QString& name) const;
+
+    // Creates the single instance of `name` if there is none (running its Form_Load) and
+    // shows it modeless, without an owner, in front. Unknown names do nothing.
+    Form* showDialog(const QString& name);
+    // The loaded instance of `name`, or nullptr.
+    Form* form(const QString& name) const;
+    template <typename T> T* formAs(const QString& name) const { return qobject_cast<T*>(form(name)); }
+
+    // Appends piece at the very end of the Document; the caret, selection and scroll of the
+    // document stay as they were.
+    void appendToPreview(const QString& piece);
+
+    // The dialog guard: Main and its twelve command buttons off while a dialog opened from
+    // Main is open. closeDialogGuard unloads the dialog first, then enables them in order
+    // and gives Main the focus. The guard does not count or nest.
+    void openDialogGuard();
+    void closeDialogGuard(Form* dialog);
+
+    // Called by Form::unload: the next showDialog builds the form again.
+    void forgetForm(Form* form);
+
+private:
+    Platform& m_platform;
+    FileDialogState m_fileDialog;
+    std::unique_ptr<MainWindow> m_main;
+    QHash<QString, FormFactory> m_factories;
+    QHash<QString, QPointer<Form>> m_forms;
+};
+
+} // namespace saltor

@@ -1,0 +1,405 @@
+#include "shell/mainwindow.h"
+
+#include "platform/platform.h"
+#include "shell/commentcommands.h"
+#include "shell/editcommands.h"
+#include "shell/editor.h"
+#include "shell/filecommands.h"
+#include "shell/fonts.h"
+#include "shell/keystatusbar.h"
+#include "shell/pictures.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace saltor {
+
+namespace {
+
+const QString kInitialDocument = QStringLiteral("// Created in Saltor Editor by Tavik\r\n");
+const QString kNotSavedYet = QStringLiteral("... not saved yet");
+const QString kHelpFile = QStringLiteral("Saltor Editor Help.chm");
+
+struct ButtonRow {
+    const char* frame;
+    const char* name;
+    const char* caption;
+    const char* toolTip;
+};
+
+// The left column, top to bottom as the buttons stand (also their tab order).
+constexpr std::array<ButtonRow, 12> kButtons = {{
+    {"frmRecords", "createDiaryRecordButton", "Create Diary Record", "Open the subform for creating the diary record"},
+    {"frmRecords", "createSimpleTaskButton", "Create Task", "Open the subform for creating new task "},
+    {"frmRecords", "removeSimpleTaskButton", "Remove Task", "Open the subform for removing existing task"},
+    {"frmRecords", "setSimpleTaskDescriptionButton", "Set Task Description", "Open the subform for setting description of the selected task"},
+    {"frmRecords", "setSimpleTaskDestinationButton", "Set Task Destination", "Open the subform for setting destination of the selected task"},
+    {"frmRecords", "setCurrentTaskButton", "Set Current Task", "Open the subform for setting selected task as to be active"},
+    {"frmRecords", "setTaskStateButton", "Set Task State", "Open the subform for setting of state for the selected task"},
+    {"frmFunctions", "taskHintButton", "Task Hint", "Open the subform for creating the task hint"},
+    {"frmFunctions", "taskStateButton", "Task Status", "Open the subform for getting status of the selected task"},
+    {"frmFunctions", "currentTaskButton", "Current Task", "Open the subform for getting information about the active task"},
+    {"frmComments", "addNoteButton", "Add note", "Open the subform for inserting singleline note"},
+    {"frmComments", "addCommentButton", "Add comment", "Open the subform for inserting multiline comment"},
+}};
+
+// The order in which the dialog guard switches the buttons (5 and 6 swapped against the
+// visual order).
+constexpr std::array<const char*, 12> kGuardOrder = {
+    "createDiaryRecordButton", "createSimpleTaskButton", "removeSimpleTaskButton",
+    "setSimpleTaskDescriptionButton", "setCurrentTaskButton", "setSimpleTaskDestinationButton",
+    "setTaskStateButton", "taskHintButton", "taskStateButton", "currentTaskButton",
+    "addNoteButton", "addCommentButton",
+};
+
+struct MenuRow {
+    const char* menu;      // non-null starts a top-level menu
+    const char* menuCaption;
+    const char* name;      // null: a separator
+    const char* caption;
+    const char* shortcut;
+};
+
+constexpr std::array<MenuRow, 41> kMenus = {{
+    {"mnuFile", "&File", "mnuNew", "&New", "Ctrl+N"},
+    {nullptr, nullptr, "mnuOpen", "&Open", "Ctrl+O"},
+    {nullptr, nullptr, "mnuSaveAs", "&Save As", "Ctrl+S"},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, "mnuMinimize", "&Minimize", "Ctrl+M"},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, "mnuExit", "E&xit", nullptr},
+    {"mnuEdit", "&Edit", "mnuSelectAll", "&Select All", "Ctrl+A"},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, "mnuClear", "C&lear", nullptr},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, "mnuCut", "C&ut", "Ctrl+X"},
+    {nullptr, nullptr, "mnuCopy", "&Copy", "Ctrl+C"},
+    {nullptr, nullptr, "mnuPaste", "&Paste", "Ctrl+V"},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, "mnuFind", "F&ind", "Ctrl+F"},
+    {"mnuRecords", "&Records", "mnuCreateDiaryRecord", "createDiaryRecord", nullptr},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, "mnuCreateSimpleTask", "createSimpleTask", nullptr},
+    {nullptr, nullptr, "mnuRemoveSimpleTask", "removeSimpleTask", nullptr},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, "mnuSetSimpleTaskDescription", "setSimpleTaskDescription", nullptr},
+    {nullptr, nullptr, "mnuSetSimpleTaskDestination", "setSimpleTaskDestination", nullptr},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, "mnuSetCurrentTask", "setCurrentTask", nullptr},
+    {nullptr, nullptr, "mnuSetTaskState", "setTaskState", nullptr},
+    {"mnuFunctions", "F&unctions", "mnuTaskHint", "taskHint", nullptr},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, "mnuTaskState", "taskState", nullptr},
+    {nullptr, nullptr, "mnuCurrentTask", "currentTask", nullptr},
+    {"mnuComments", "&Comments", "mnuAddNote", "Add note", nullptr},
+    {nullptr, nullptr, "mnuAddComment", "Add comment", nullptr},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, "mnuAddDateMark", "Add date mark", nullptr},
+    {"mnuExtras", "E&xtras", "mnuOverview", "Create \"overview.html\"", nullptr},
+    {nullptr, nullptr, "mnuBriefing", "Create \"briefing.html\"", nullptr},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, "mnuMPtemplate", "Insert basic MP template", nullptr},
+    {"mnuHelp", "&Help", "mnuHelpContents", "Help Contents", "F1"},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, "mnuAbout", "About", nullptr},
+}};
+
+// The commands that only open a dialog: button or menu item, and the form it shows.
+struct OpenRow {
+    const char* control;
+    const char* form;
+};
+
+constexpr std::array<OpenRow, 21> kOpeners = {{
+    {"createDiaryRecordButton", "createDiaryRecord"},
+    {"mnuCreateDiaryRecord", "createDiaryRecord"},
+    {"createSimpleTaskButton", "createSimpleTask"},
+    {"mnuCreateSimpleTask", "createSimpleTask"},
+    {"removeSimpleTaskButton", "removeSimpleTask"},
+    {"mnuRemoveSimpleTask", "removeSimpleTask"},
+    {"setSimpleTaskDescriptionButton", "setSimpleTaskDescription"},
+    {"mnuSetSimpleTaskDescription", "setSimpleTaskDescription"},
+    {"setSimpleTaskDestinationButton", "setSimpleTaskDestination"},
+    {"mnuSetSimpleTaskDestination", "setSimpleTaskDestination"},
+    {"setCurrentTaskButton", "setCurrentTask"},
+    {"mnuSetCurrentTask", "setCurrentTask"},
+    {"setTaskStateButton", "setTaskState"},
+    {"mnuSetTaskState", "setTaskState"},
+    {"taskHintButton", "taskHint"},
+    {"mnuTaskHint", "taskHint"},
+    {"taskStateButton", "taskState"},
+    {"mnuTaskState", "taskState"},
+    {"currentTaskButton", "currentTask"},
+    {"mnuCurrentTask", "currentTask"},
+    {"addCommentButton", "Addcomment"},
+}};
+
+constexpr std::array<OpenRow, 5> kMenuOpeners = {{
+    {"mnuAddComment", "Addcomment"},
+    {"mnuOverview", "overview"},
+    {"mnuBriefing", "debriefing"},
+    {"mnuMPtemplate", "MP_template"},
+    {"mnuAbout", "About"},
+}};
+
+QGroupBox* frameWithCaption(const QString& name, const QString& caption)
+{
+    auto* frame = new QGroupBox(caption);
+    frame->setObjectName(name);
+    frame->setFont(defaultDialogFont());
+    return frame;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Editor& editor)
+    : QMainWindow(nullptr), m_editor(editor), m_textPreview(new QPlainTextEdit),
+      m_document(m_textPreview)
+{
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("Saltor Editor"));
+    setWindowIcon(applicationIcon());
+    setFont(verdanaFont(8.25));
+    // No control box: Minimize and Exit are items of the File menu.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+
+    auto* central = new QWidget;
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(6, 4, 6, 2);
+    row->setSpacing(6);
+    row->addWidget(createLeftColumn());
+    row->addWidget(createPreviewColumn(), 1);
+    setCentralWidget(central);
+
+    m_statusBar = new KeyStatusBar(editor.platform());
+    setStatusBar(m_statusBar);
+    m_textPreview->installEventFilter(this);
+
+    createMenus();
+    connectCommands();
+
+    for (const char* name : kGuardOrder)
+        m_commandButtons.append(findChild<QPushButton*>(QLatin1String(name)));
+
+    m_document.setText(kInitialDocument);
+    setTabOrder(m_textPreview, m_commandButtons.first());
+    m_textPreview->setFocus();
+
+    // The client area is 954 x 581 pixels; the menu bar stands above it.
+    setFixedSize(954, 581 + menuBar()->sizeHint().height());
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::createLeftColumn()
+{
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    column->setFixedWidth(197);
+
+    QHash<QString, QGroupBox*> frames;
+    const std::array<std::pair<const char*, const char*>, 3> frameCaptions = {{
+        {"frmRecords", "Records"}, {"frmFunctions", "Functions"}, {"frmComments", "Comments"}}};
+    for (const auto& [name, caption] : frameCaptions) {
+        QGroupBox* frame = frameWithCaption(QLatin1String(name), QLatin1String(caption));
+        if (QLatin1String(name) == QLatin1String("frmComments"))
+            new QHBoxLayout(frame);
+        else
+            new QVBoxLayout(frame);
+        frame->layout()->setContentsMargins(6, 4, 6, 6);
+        frame->layout()->setSpacing(3);
+        frames.insert(QLatin1String(name), frame);
+        layout->addWidget(frame);
+    }
+    for (const ButtonRow& row : kButtons) {
+        auto* button = new QPushButton(QLatin1String(row.caption));
+        button->setObjectName(QLatin1String(row.name));
+        button->setToolTip(QLatin1String(row.toolTip));
+        button->setFont(defaultDialogFont());
+        button->setFixedHeight(25);
+        frames.value(QLatin1String(row.frame))->layout()->addWidget(button);
+    }
+    layout->addStretch(1);
+
+    auto* picture = new QLabel;
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setPixmap(mainPicture());
+    picture->setFixedSize(185, 113);
+    layout->addWidget(picture, 0, Qt::AlignHCenter);
+    return column;
+}
+
+QWidget* MainWindow::createPreviewColumn()
+{
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+
+    // A caption bar over the document; it holds no control.
+    QGroupBox* caption = frameWithCaption(QStringLiteral("frmPreview"), QStringLiteral("Preview code window"));
+    caption->setFixedHeight(caption->fontMetrics().height() + 6);
+    caption->setFlat(true);
+    layout->addWidget(caption);
+
+    m_textPreview->setObjectName(QStringLiteral("textPreview"));
+    m_textPreview->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_textPreview->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_textPreview->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_textPreview->setFont(verdanaFont(8.25));
+    layout->addWidget(m_textPreview, 1);
+
+    auto* fileLine = new QHBoxLayout;
+    fileLine->setSpacing(4);
+    auto* fileLocation = new QLabel(QStringLiteral("File:"));
+    fileLocation->setObjectName(QStringLiteral("fileLocation"));
+    fileLocation->setFont(verdanaFont(6.75));
+    m_address = new QLabel(kNotSavedYet);
+    m_address->setObjectName(QStringLiteral("Address"));
+    m_address->setFont(verdanaFont(6.75));
+    m_address->setToolTip(QStringLiteral("Address to the opened/saved file"));
+    m_address->setTextFormat(Qt::PlainText);
+    fileLine->addWidget(fileLocation);
+    fileLine->addWidget(m_address, 1);
+    layout->addLayout(fileLine);
+    return column;
+}
+
+void MainWindow::createMenus()
+{
+    QMenu* menu = nullptr;
+    int separator = 0;
+    for (const MenuRow& row : kMenus) {
+        if (row.menu) {
+            menu = menuBar()->addMenu(QLatin1String(row.menuCaption));
+            menu->setObjectName(QLatin1String(row.menu));
+            menu->menuAction()->setObjectName(QLatin1String(row.menu));
+        }
+        if (!row.name) {
+            QAction* space = menu->addSeparator();
+            space->setObjectName(QStringLiteral("Space%1").arg(separator++));
+            continue;
+        }
+        QAction* action = menu->addAction(QLatin1String(row.caption));
+        action->setObjectName(QLatin1String(row.name));
+        if (row.shortcut)
+            action->setShortcut(QKeySequence(QLatin1String(row.shortcut)));
+        // Shortcuts work while the document has the focus, and not while Main is disabled.
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+}
+
+void MainWindow::connectCommands()
+{
+    auto action = [this](const char* name) { return findChild<QAction*>(QLatin1String(name)); };
+    auto button = [this](const char* name) { return findChild<QPushButton*>(QLatin1String(name)); };
+
+    for (const OpenRow& row : kOpeners) {
+        const QString form = QLatin1String(row.form);
+        auto open = [this, form] { m_editor.showDialog(form); };
+        if (QPushButton* b = button(row.control))
+            connect(b, &QPushButton::clicked, this, open);
+        else if (QAction* a = action(row.control))
+            connect(a, &QAction::triggered, this, open);
+    }
+    for (const OpenRow& row : kMenuOpeners) {
+        const QString form = QLatin1String(row.form);
+        connect(action(row.control), &QAction::triggered, this, [this, form] { m_editor.showDialog(form); });
+    }
+
+    connect(action("mnuNew"), &QAction::triggered, this, &MainWindow::mnuNew_Click);
+    connect(action("mnuOpen"), &QAction::triggered, this, &MainWindow::mnuOpen_Click);
+    connect(action("mnuSaveAs"), &QAction::triggered, this, &MainWindow::mnuSaveAs_Click);
+    connect(action("mnuMinimize"), &QAction::triggered, this, &MainWindow::mnuMinimize_Click);
+    connect(action("mnuExit"), &QAction::triggered, this, &MainWindow::mnuExit_Click);
+    connect(action("mnuSelectAll"), &QAction::triggered, this, &MainWindow::mnuSelectAll_Click);
+    connect(action("mnuClear"), &QAction::triggered, this, &MainWindow::mnuClear_Click);
+    connect(action("mnuCut"), &QAction::triggered, this, &MainWindow::mnuCut_Click);
+    connect(action("mnuCopy"), &QAction::triggered, this, &MainWindow::mnuCopy_Click);
+    connect(action("mnuPaste"), &QAction::triggered, this, &MainWindow::mnuPaste_Click);
+    connect(action("mnuFind"), &QAction::triggered, this, &MainWindow::mnuFind_Click);
+    connect(button("addNoteButton"), &QPushButton::clicked, this, &MainWindow::addNoteButton_Click);
+    connect(action("mnuAddNote"), &QAction::triggered, this, &MainWindow::addNoteButton_Click);
+    connect(action("mnuAddDateMark"), &QAction::triggered, this, &MainWindow::mnuAddDateMark_Click);
+    connect(action("mnuHelpContents"), &QAction::triggered, this, &MainWindow::mnuHelpContents_Click);
+}
+
+void MainWindow::Find(const QString& totalstring, const QString& findstring)
+{
+    EditCommands::find(*this, totalstring, findstring);
+}
+
+void MainWindow::mnuNew_Click()
+{
+    FileCommands::newDocument(m_editor);
+}
+
+void MainWindow::mnuOpen_Click()
+{
+    FileCommands::loadTextFile(m_editor);
+}
+
+void MainWindow::mnuSaveAs_Click()
+{
+    FileCommands::saveTextFile(m_editor, QStringLiteral("SQF files (*.sqf)|*.sqf"), m_document.text(), true);
+}
+
+void MainWindow::mnuMinimize_Click()
+{
+    showMinimized();
+}
+
+void MainWindow::mnuExit_Click()
+{
+    const MessageAnswer answer = m_editor.platform().messageBox(
+        QStringLiteral("All unsaved data will be lost. Do you really want to exit ?"),
+        MessageButtons::YesNo, MessageIcon::Question, QStringLiteral("Exiting ..."));
+    if (answer == MessageAnswer::Yes)
+        m_editor.platform().endProgram();
+}
+
+void MainWindow::mnuSelectAll_Click() { EditCommands::selectAll(*this); }
+void MainWindow::mnuClear_Click() { EditCommands::clear(*this); }
+void MainWindow::mnuCut_Click() { EditCommands::cut(*this); }
+void MainWindow::mnuCopy_Click() { EditCommands::copy(*this); }
+void MainWindow::mnuPaste_Click() { EditCommands::paste(*this); }
+void MainWindow::mnuFind_Click() { EditCommands::findCommand(*this); }
+void MainWindow::addNoteButton_Click() { CommentCommands::addNote(m_editor); }
+void MainWindow::mnuAddDateMark_Click() { CommentCommands::addDateMark(m_editor); }
+
+void MainWindow::mnuHelpContents_Click()
+{
+    m_editor.platform().openHelp(kHelpFile);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // A window-system close asks the Exit question; while a dialog is open Main takes no
+    // input, so the close is refused then.
+    event->ignore();
+    if (isEnabled())
+        mnuExit_Click();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_textPreview && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert)
+        m_statusBar->toggleInsert();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace saltor

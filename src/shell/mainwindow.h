@@ -1,0 +1,73 @@
+#pragma once
+
+#include "shell/document.h"
+
+#include <QList>
+#include <QMainWindow>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace saltor {
+
+class Editor;
+class KeyStatusBar;
+
+// Main: the document textPreview, the file path label Address, the left column of command
+// buttons, the menus and the status bar. Routes every command; the commands that open a
+// dialog go through Editor::showDialog.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(Editor& editor);
+    ~MainWindow() override;
+
+    Editor& editor() const { return m_editor; }
+    QPlainTextEdit* textPreview() const { return m_textPreview; }
+    Document& document() { return m_document; }
+    QLabel* address() const { return m_address; }
+
+    // The twelve command buttons in the fixed order in which the dialog guard switches them.
+    const QList<QPushButton*>& mainCommandButtons() const { return m_commandButtons; }
+
+    void appendToPreview(const QString& piece) { m_document.append(piece); }
+
+    // Selects the last occurrence of findstring in totalstring (case-insensitive) in
+    // textPreview; see EditCommands::find.
+    void Find(const QString& totalstring, const QString& findstring);
+
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuSaveAs_Click();
+    void mnuMinimize_Click();
+    void mnuExit_Click();
+    void mnuSelectAll_Click();
+    void mnuClear_Click();
+    void mnuCut_Click();
+    void mnuCopy_Click();
+    void mnuPaste_Click();
+    void mnuFind_Click();
+    void addNoteButton_Click();
+    void mnuAddDateMark_Click();
+    void mnuHelpContents_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* createLeftColumn();
+    QWidget* createPreviewColumn();
+    void createMenus();
+    void connectCommands();
+
+    Editor& m_editor;
+    QPlainTextEdit* m_textPreview = nullptr;
+    Document m_document;
+    QLabel* m_address = nullptr;
+    KeyStatusBar* m_statusBar = nullptr;
+    QList<QPushButton*> m_commandButtons;
+};
+
+} // namespace saltor

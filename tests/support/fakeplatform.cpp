@@ -1,0 +1,64 @@
+#include "support/fakeplatform.h"
+
+#include "platform/qtplatform.h"
+
+namespace saltor::testing {
+
+MessageAnswer FakePlatform::messageBox(const QString& prompt, MessageButtons buttons,
+                                       MessageIcon icon, const QString& title)
+{
+    messages.append({prompt, buttons, icon, title.isEmpty() ? kAppTitle : title});
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return messageAnswers.isEmpty() ? MessageAnswer::No : messageAnswers.dequeue();
+}
+
+QString FakePlatform::inputBox(const QString& prompt)
+{
+    inputPrompts.append(prompt);
+    return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
+}
+
+std::optional<QString> FakePlatform::openFileDialog(QWidget*, const QString& qtFilter,
+                                                    const QString& fileName)
+{
+    fileDialogs.append({false, qtFilter, fileName});
+    return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.dequeue();
+}
+
+std::optional<QString> FakePlatform::saveFileDialog(QWidget*, const QString& qtFilter,
+                                                    const QString& fileName)
+{
+    fileDialogs.append({true, qtFilter, fileName});
+    return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.dequeue();
+}
+
+bool FakePlatform::fileExists(const QString& path)
+{
+    if (useRealFiles)
+        return QtPlatform().fileExists(path);
+    return files.contains(path);
+}
+
+ReadResult FakePlatform::readFile(const QString& path)
+{
+    if (failingReads.contains(path))
+        return {false, {}, failingReads.value(path)};
+    if (useRealFiles)
+        return QtPlatform().readFile(path);
+    if (!files.contains(path))
+        return {false, {}, QStringLiteral("No such file or directory")};
+    return {true, files.value(path), {}};
+}
+
+WriteResult FakePlatform::writeFile(const QString& path, const QByteArray& bytes)
+{
+    if (failingWrites.contains(path))
+        return {false, failingWrites.value(path)};
+    if (useRealFiles)
+        return QtPlatform().writeFile(path, bytes);
+    files.insert(path, bytes);
+    return {true, {}};
+}
+
+} // namespace saltor::testing

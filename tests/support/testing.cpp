@@ -1,0 +1,86 @@
+#include "support/testing.h"
+
+#include "statements/dialogframe.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTest>
+
+namespace saltor::testing {
+
+Program::Program() : editor(std::make_unique<Editor>(platform))
+{
+    editor->main().show();
+}
+
+Program::~Program()
+{
+    editor.reset();
+    settle();
+}
+
+QString Program::document() const
+{
+    return editor->main().document().text();
+}
+
+void Program::setDocument(const QString& text)
+{
+    editor->main().document().setText(text);
+}
+
+bool Program::mainEnabled() const
+{
+    if (!main().isEnabled())
+        return false;
+    for (QPushButton* button : main().mainCommandButtons())
+        if (!button->isEnabled())
+            return false;
+    return true;
+}
+
+bool Program::mainDisabled() const
+{
+    if (main().isEnabled())
+        return false;
+    for (QPushButton* button : main().mainCommandButtons())
+        if (button->isEnabled())
+            return false;
+    return true;
+}
+
+Form* Program::open(const QString& formName)
+{
+    Form* form = editor->showDialog(formName);
+    if (!form)
+        qWarning("form %s is not known", qPrintable(formName));
+    return form;
+}
+
+void Program::settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void typeInto(QWidget* box, const QString& text)
+{
+    setBoxText(box, text);
+}
+
+QString textOf(QWidget* box)
+{
+    return boxText(box);
+}
+
+void click(QWidget* form, const QString& buttonName)
+{
+    auto* button = form ? form->findChild<QPushButton*>(buttonName) : nullptr;
+    if (!button) {
+        qWarning("no button %s", qPrintable(buttonName));
+        return;
+    }
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+} // namespace saltor::testing
