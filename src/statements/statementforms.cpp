@@ -1,12 +1,14 @@
 #include "statements/statementforms.h"
 
-#include "shell/editor.h"
+#include "statements/recorddialogs.h"
+#include "statements/taskdialogs.h"
 
 namespace saltor {
 
 void registerStatementForms(Editor& editor)
 {
-    Q_UNUSED(editor);
+    registerTaskDialogs(editor);
+    registerRecordDialogs(editor);
 }
 
 } // namespace saltor

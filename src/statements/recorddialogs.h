@@ -1,0 +1,9 @@
+#pragma once
+
+namespace saltor {
+
+class Editor;
+
+void registerRecordDialogs(Editor& editor);
+
+} // namespace saltor

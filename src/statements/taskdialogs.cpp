@@ -1,0 +1,12 @@
+#include "statements/taskdialogs.h"
+
+#include "shell/editor.h"
+
+namespace saltor {
+
+void registerTaskDialogs(Editor& editor)
+{
+    Q_UNUSED(editor);
+}
+
+} // namespace saltor

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace saltor {
+
+class Editor;
+
+void registerTaskDialogs(Editor& editor);
+
+} // namespace saltor

@@ -1,0 +1,1 @@
+# Edit, Find and comment suites

@@ -1,0 +1,1 @@
+# Diary record, task description and markup dialog suites
