@@ -1,0 +1,10 @@
+#pragma once
+
+#include "shell/windowsettings.h"
+
+namespace saltor {
+
+// The window settings of a dialog form (every form but Main and About), by form name.
+const WindowSettings& dialogSettings(const QString& formName);
+
+} // namespace saltor
