@@ -136,10 +136,28 @@ ReadResult QtPlatform::readFile(const QString& path)
 WriteResult QtPlatform::writeFile(const QString& path, const QByteArray& bytes)
 {
     WriteResult result;
+    const QFileInfo target(path);
+    if (target.isDir()) {
+        result.error = QStringLiteral("It is a folder, not a file.");
+        return result;
+    }
+    if (target.exists() && !target.isFile()) {
+        // A device or pipe (such as /dev/full) is written in place: a save through a
+        // temporary file would replace the device node itself with a regular file.
+        QFile device(path);
+        if (!device.open(QIODevice::WriteOnly) || device.write(bytes) != bytes.size() || !device.flush()) {
+            result.error = device.errorString();
+            return result;
+        }
+        device.close();
+        if (device.error() != QFileDevice::NoError) {
+            result.error = device.errorString();
+            return result;
+        }
+        result.ok = true;
+        return result;
+    }
     QSaveFile file(path);
-    // A folder that allows no temporary file (or a device such as /dev/full) is written
-    // directly; QSaveFile still reports any failure of that write.
-    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
         result.error = file.errorString();
         return result;

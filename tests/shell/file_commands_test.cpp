@@ -1,0 +1,324 @@
+#include "support/testing.h"
+
+#include "platform/qtplatform.h"
+#include "shell/filecommands.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace saltor;
+using namespace saltor::testing;
+
+namespace {
+
+const QString kHeader = QStringLiteral("// Created in Saltor Editor by Tavik\r\n");
+
+void trigger(Program& program, const char* name)
+{
+    program.main().findChild<QAction*>(QLatin1String(name))->trigger();
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return file.readAll();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+// New, Open and Save As: bytes kept, failures named, replacements confirmed.
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newAnsweredNoChangesNothing();
+    void newAnsweredYesRestoresHeader();
+    void openCancelledChangesNothing();
+    void openReplacesDocumentAndAddress();
+    void openFailureIsNamedAndChangesNothing_data();
+    void openFailureIsNamedAndChangesNothing();
+    void openOfAnEmptyFileEmptiesTheDocument();
+    void saveWritesTheDocumentAndShowsThePath();
+    void saveCancelledWritesNothing();
+    void saveAsksBeforeReplacing();
+    void saveFailureIsNamedAndChangesNothing();
+    void fileNameCarriesOverBetweenUses();
+    void roundTripIsByteIdentical_data();
+    void roundTripIsByteIdentical();
+    void typedLinesFollowTheFilesConvention();
+    void realWriteFailures_data();
+    void realWriteFailures();
+    void realWriteReplacesAtomically();
+    void readOfAFolderIsRefused();
+};
+
+void FileCommandsTest::newAnsweredNoChangesNothing()
+{
+    Program program;
+    program.setDocument(QStringLiteral("mine"));
+    program.main().address()->setText(QStringLiteral("/x/a.sqf"));
+    trigger(program, "mnuNew");
+    QCOMPARE(program.platform.messages.size(), 1);
+    const FakePlatform::Message& asked = program.platform.messages.first();
+    QCOMPARE(asked.prompt, QStringLiteral("All unsaved data will be lost. Do you really want to do ?"));
+    QCOMPARE(asked.title, QStringLiteral("Creating ..."));
+    QCOMPARE(asked.icon, MessageIcon::Question);
+    QCOMPARE(program.document(), QStringLiteral("mine"));
+    QCOMPARE(program.main().address()->text(), QStringLiteral("/x/a.sqf"));
+}
+
+void FileCommandsTest::newAnsweredYesRestoresHeader()
+{
+    Program program;
+    program.setDocument(QStringLiteral("mine"));
+    program.main().address()->setText(QStringLiteral("/x/a.sqf"));
+    program.editor->fileDialog().setFileName(QStringLiteral("/x/a.sqf"));
+    program.platform.messageAnswers.enqueue(MessageAnswer::Yes);
+    trigger(program, "mnuNew");
+    QCOMPARE(program.document(), kHeader);
+    QCOMPARE(program.main().address()->text(), QStringLiteral("... not saved yet"));
+    // The next file dialog still starts from the path chosen before.
+    QCOMPARE(program.editor->fileDialog().fileName(), QStringLiteral("/x/a.sqf"));
+}
+
+void FileCommandsTest::openCancelledChangesNothing()
+{
+    Program program;
+    trigger(program, "mnuOpen");
+    QCOMPARE(program.platform.fileDialogs.size(), 1);
+    QCOMPARE(program.platform.fileDialogs.first().save, false);
+    QCOMPARE(program.platform.fileDialogs.first().filter, QStringLiteral("SQF files (*.sqf)"));
+    QCOMPARE(program.document(), kHeader);
+    QCOMPARE(program.main().address()->text(), QStringLiteral("... not saved yet"));
+    QVERIFY(program.platform.messages.isEmpty());
+}
+
+void FileCommandsTest::openReplacesDocumentAndAddress()
+{
+    Program program;
+    program.platform.files.insert(QStringLiteral("/m/briefing.sqf"), QByteArray("tsk1 = player;\nno header"));
+    program.platform.fileAnswers.enqueue(QStringLiteral("/m/briefing.sqf"));
+    trigger(program, "mnuOpen");
+    QCOMPARE(program.document(), QStringLiteral("tsk1 = player;\nno header"));
+    QCOMPARE(program.main().address()->text(), QStringLiteral("/m/briefing.sqf"));
+    QVERIFY(program.platform.messages.isEmpty());
+}
+
+void FileCommandsTest::openFailureIsNamedAndChangesNothing_data()
+{
+    QTest::addColumn<bool>("missing");
+    QTest::newRow("missing file") << true;
+    QTest::newRow("unreadable file") << false;
+}
+
+void FileCommandsTest::openFailureIsNamedAndChangesNothing()
+{
+    QFETCH(bool, missing);
+    Program program;
+    program.setDocument(QStringLiteral("typed work"));
+    const QString path = QStringLiteral("/m/locked.sqf");
+    if (!missing) {
+        program.platform.files.insert(path, QByteArray("secret"));
+        program.platform.failingReads.insert(path, QStringLiteral("Permission denied"));
+    }
+    program.platform.fileAnswers.enqueue(path);
+    trigger(program, "mnuOpen");
+    QCOMPARE(program.document(), QStringLiteral("typed work"));
+    QCOMPARE(program.main().address()->text(), QStringLiteral("... not saved yet"));
+    QCOMPARE(program.platform.messages.size(), 1);
+    const FakePlatform::Message& shown = program.platform.messages.first();
+    QVERIFY(shown.prompt.contains(path));
+    QVERIFY(shown.prompt.contains(missing ? QStringLiteral("No such file") : QStringLiteral("Permission denied")));
+    QCOMPARE(shown.icon, MessageIcon::Exclamation);
+    QCOMPARE(shown.title, QStringLiteral("Saltor Editor"));
+}
+
+void FileCommandsTest::openOfAnEmptyFileEmptiesTheDocument()
+{
+    Program program;
+    program.platform.files.insert(QStringLiteral("/m/empty.sqf"), QByteArray());
+    program.platform.fileAnswers.enqueue(QStringLiteral("/m/empty.sqf"));
+    trigger(program, "mnuOpen");
+    QCOMPARE(program.document(), QString());
+    QCOMPARE(program.main().address()->text(), QStringLiteral("/m/empty.sqf"));
+}
+
+void FileCommandsTest::saveWritesTheDocumentAndShowsThePath()
+{
+    Program program;
+    program.platform.fileAnswers.enqueue(QStringLiteral("/m/out"));
+    trigger(program, "mnuSaveAs");
+    QCOMPARE(program.platform.fileDialogs.size(), 1);
+    QVERIFY(program.platform.fileDialogs.first().save);
+    QCOMPARE(program.platform.fileDialogs.first().filter, QStringLiteral("SQF files (*.sqf)"));
+    // No extension is added and no CRLF is written after the content.
+    QCOMPARE(program.platform.files.value(QStringLiteral("/m/out")), kHeader.toUtf8());
+    QCOMPARE(program.main().address()->text(), QStringLiteral("/m/out"));
+}
+
+void FileCommandsTest::saveCancelledWritesNothing()
+{
+    Program program;
+    program.editor->fileDialog().setFileName(QStringLiteral("/m/before.sqf"));
+    trigger(program, "mnuSaveAs");
+    QVERIFY(program.platform.files.isEmpty());
+    QCOMPARE(program.platform.fileDialogs.first().fileName, QStringLiteral("/m/before.sqf"));
+    QCOMPARE(program.main().address()->text(), QStringLiteral("... not saved yet"));
+}
+
+void FileCommandsTest::saveAsksBeforeReplacing()
+{
+    Program program;
+    program.platform.files.insert(QStringLiteral("/m/old.sqf"), QByteArray("old"));
+    // No to the first name: the dialog comes back; the second name is new.
+    program.platform.fileAnswers.enqueue(QStringLiteral("/m/old.sqf"));
+    program.platform.fileAnswers.enqueue(QStringLiteral("/m/new.sqf"));
+    program.platform.messageAnswers.enqueue(MessageAnswer::No);
+    trigger(program, "mnuSaveAs");
+    QCOMPARE(program.platform.files.value(QStringLiteral("/m/old.sqf")), QByteArray("old"));
+    QCOMPARE(program.platform.files.value(QStringLiteral("/m/new.sqf")), kHeader.toUtf8());
+    QCOMPARE(program.platform.messages.size(), 1);
+    QVERIFY(program.platform.messages.first().prompt.contains(QStringLiteral("/m/old.sqf")));
+    QCOMPARE(program.platform.messages.first().buttons, MessageButtons::YesNo);
+
+    // Yes replaces.
+    program.platform.fileAnswers.enqueue(QStringLiteral("/m/old.sqf"));
+    program.platform.messageAnswers.enqueue(MessageAnswer::Yes);
+    trigger(program, "mnuSaveAs");
+    QCOMPARE(program.platform.files.value(QStringLiteral("/m/old.sqf")), kHeader.toUtf8());
+    QCOMPARE(program.main().address()->text(), QStringLiteral("/m/old.sqf"));
+}
+
+void FileCommandsTest::saveFailureIsNamedAndChangesNothing()
+{
+    Program program;
+    program.platform.failingWrites.insert(QStringLiteral("/full/doc.sqf"), QStringLiteral("No space left on device"));
+    program.platform.fileAnswers.enqueue(QStringLiteral("/full/doc.sqf"));
+    const SaveOutcome outcome = FileCommands::saveTextFile(*program.editor, QStringLiteral("SQF files (*.sqf)|*.sqf"),
+                                                           program.document(), true);
+    QCOMPARE(outcome, SaveOutcome::Failed);
+    QCOMPARE(program.main().address()->text(), QStringLiteral("... not saved yet"));
+    QCOMPARE(program.platform.messages.size(), 1);
+    QVERIFY(program.platform.messages.first().prompt.contains(QStringLiteral("/full/doc.sqf")));
+    QVERIFY(program.platform.messages.first().prompt.contains(QStringLiteral("No space left on device")));
+    QCOMPARE(program.platform.messages.first().icon, MessageIcon::Exclamation);
+}
+
+void FileCommandsTest::fileNameCarriesOverBetweenUses()
+{
+    Program program;
+    program.platform.files.insert(QStringLiteral("/m/a.sqf"), QByteArray("a"));
+    program.platform.fileAnswers.enqueue(QStringLiteral("/m/a.sqf"));
+    trigger(program, "mnuOpen");
+    trigger(program, "mnuSaveAs"); // cancelled
+    FileCommands::saveTextFile(*program.editor, QStringLiteral("overview.html|overview.html"), QStringLiteral("x"), false);
+    QCOMPARE(program.platform.fileDialogs.size(), 3);
+    QCOMPARE(program.platform.fileDialogs[1].fileName, QStringLiteral("/m/a.sqf"));
+    QCOMPARE(program.platform.fileDialogs[2].fileName, QStringLiteral("/m/a.sqf"));
+    QCOMPARE(program.platform.fileDialogs[2].filter, QStringLiteral("overview.html (overview.html)"));
+    QCOMPARE(program.main().address()->text(), QStringLiteral("/m/a.sqf"));
+}
+
+void FileCommandsTest::roundTripIsByteIdentical_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("utf-8 crlf") << QByteArray("// \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD\r\ntsk1 = player;\r\n");
+    QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF// caf\xC3\xA9\r\nx;\r\n");
+    QTest::newRow("windows-1250") << QByteArray("// \x9Elu\x9Dou\xE8k\xFD\r\nhint \x8A\r\n");
+    QTest::newRow("lf only") << QByteArray("a;\nb;\n");
+    QTest::newRow("mixed, no final break") << QByteArray("a\r\nb\nc\rd");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("nul and tab") << QByteArray("a\0b\tc\r\n", 8);
+}
+
+void FileCommandsTest::roundTripIsByteIdentical()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.sqf"));
+    const QString out = dir.filePath(QStringLiteral("out.sqf"));
+    QVERIFY(writeBytes(in, bytes));
+
+    Program program;
+    program.platform.useRealFiles = true;
+    program.platform.fileAnswers.enqueue(in);
+    program.platform.fileAnswers.enqueue(out);
+    trigger(program, "mnuOpen");
+    trigger(program, "mnuSaveAs");
+    QVERIFY(program.platform.messages.isEmpty());
+    QCOMPARE(readBytes(out), bytes);
+    QCOMPARE(program.main().address()->text(), out);
+}
+
+void FileCommandsTest::typedLinesFollowTheFilesConvention()
+{
+    Program program;
+    program.platform.files.insert(QStringLiteral("/m/lf.sqf"), QByteArray("a;\nb;\n"));
+    program.platform.fileAnswers.enqueue(QStringLiteral("/m/lf.sqf"));
+    trigger(program, "mnuOpen");
+    program.editor->appendToPreview(QStringLiteral("c;\r\n"));
+    program.platform.fileAnswers.enqueue(QStringLiteral("/m/lf2.sqf"));
+    trigger(program, "mnuSaveAs");
+    QCOMPARE(program.platform.files.value(QStringLiteral("/m/lf2.sqf")), QByteArray("a;\nb;\nc;\n"));
+}
+
+void FileCommandsTest::realWriteFailures_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("missing folder") << QStringLiteral("/nonexistent-folder-for-test/doc.sqf");
+    QTest::newRow("full disk") << QStringLiteral("/dev/full");
+}
+
+void FileCommandsTest::realWriteFailures()
+{
+    QFETCH(QString, path);
+    Program program;
+    program.platform.useRealFiles = true;
+    program.platform.fileAnswers.enqueue(path);
+    program.platform.messageAnswers.enqueue(MessageAnswer::Yes); // /dev/full exists: replace it
+    trigger(program, "mnuSaveAs");
+    QCOMPARE(program.main().address()->text(), QStringLiteral("... not saved yet"));
+    const FakePlatform::Message& failure = program.platform.messages.last();
+    QVERIFY2(failure.prompt.contains(QStringLiteral("could not be saved")), qPrintable(failure.prompt));
+    QVERIFY(failure.prompt.contains(path));
+    // The device stays a device: nothing replaced it with a regular file.
+    QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
+}
+
+void FileCommandsTest::realWriteReplacesAtomically()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("doc.sqf"));
+    QVERIFY(writeBytes(path, QByteArray("old content")));
+    QtPlatform platform;
+    QVERIFY(platform.writeFile(path, QByteArray("new")).ok);
+    QCOMPARE(readBytes(path), QByteArray("new"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("doc.sqf")});
+}
+
+void FileCommandsTest::readOfAFolderIsRefused()
+{
+    QTemporaryDir dir;
+    QtPlatform platform;
+    const ReadResult read = platform.readFile(dir.path());
+    QVERIFY(!read.ok);
+    QVERIFY(!read.error.isEmpty());
+    const WriteResult write = platform.writeFile(dir.path(), QByteArray("x"));
+    QVERIFY(!write.ok);
+    QVERIFY(QFileInfo(dir.path()).isDir());
+}
+
+QTEST_MAIN(FileCommandsTest)
+#include "file_commands_test.moc"

@@ -1,4 +1,0 @@
-#include <QTest>
-class Placeholder : public QObject { Q_OBJECT private slots: void nothing() {} };
-QTEST_MAIN(Placeholder)
-#include "placeholder.moc"
