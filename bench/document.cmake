@@ -1,1 +1,1 @@
-# Document benchmarks
+saltor_add_bench(document_bench ${CMAKE_CURRENT_LIST_DIR}/document_bench.cpp ${CMAKE_CURRENT_LIST_DIR}/benchsupport.cpp)

@@ -1,0 +1,53 @@
+#include "benchsupport.h"
+
+#include <cstdio>
+
+namespace saltor::bench {
+
+QString scriptOfSize(qsizetype bytes)
+{
+    // 58 characters and CRLF: one 60-byte statement line.
+    const QString line = QStringLiteral("tsk%1 = player createSimpleTask [\"Seize the bridge\"];");
+    QString text;
+    text.reserve(bytes + 64);
+    int i = 0;
+    while (text.size() < bytes) {
+        QString statement = line.arg(i++ % 100000, 5, 10, QLatin1Char('0'));
+        statement.resize(58, QLatin1Char(' '));
+        text += statement;
+        text += QLatin1String("\r\n");
+    }
+    return text;
+}
+
+void RatioReporter::ReportRuns(const std::vector<Run>& runs)
+{
+    for (const Run& run : runs) {
+        if (run.iterations > 0)
+            m_seconds[run.benchmark_name()] = run.real_accumulated_time / double(run.iterations);
+    }
+    ConsoleReporter::ReportRuns(runs);
+}
+
+double RatioReporter::seconds(const std::string& name) const
+{
+    const auto it = m_seconds.find(name);
+    return it == m_seconds.end() ? 0.0 : it->second;
+}
+
+bool RatioReporter::check(const std::string& label, const std::string& a, const std::string& b, double limit) const
+{
+    const double top = seconds(a);
+    const double bottom = seconds(b);
+    if (top <= 0 || bottom <= 0) {
+        std::printf("%s: not measured in this run\n", label.c_str());
+        return true;
+    }
+    const double ratio = top / bottom;
+    const bool held = ratio <= limit;
+    std::printf("%s: %s / %s = %.2f (limit %.1f) %s\n", label.c_str(), a.c_str(), b.c_str(), ratio, limit,
+                held ? "PASS" : "FAIL");
+    return held;
+}
+
+} // namespace saltor::bench
