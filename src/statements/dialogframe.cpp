@@ -94,10 +94,20 @@ bool requireFields(Platform& platform, const QList<const QWidget*>& boxes, const
 void setFieldActive(QWidget* box, bool on)
 {
     box->setEnabled(on);
-    const QColor colour = on ? activeFieldColor() : inactiveFieldColor();
+    setFieldColor(box, on ? activeFieldColor() : inactiveFieldColor());
+}
+
+void setFieldColor(QWidget* box, const QColor& colour)
+{
     QPalette palette = box->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         palette.setColor(group, QPalette::Base, colour);
+    // The style's disabled text is about as light as the grey background: a switched-off box
+    // would hide the value it keeps. Half way between text and background stays readable.
+    const QColor text = palette.color(QPalette::Active, QPalette::Text);
+    palette.setColor(QPalette::Disabled, QPalette::Text,
+                     QColor((text.red() + colour.red()) / 2, (text.green() + colour.green()) / 2,
+                            (text.blue() + colour.blue()) / 2));
     box->setPalette(palette);
 }
 
