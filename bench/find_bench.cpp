@@ -1,0 +1,131 @@
+// Find over large documents, against a bare case-insensitive QString::lastIndexOf over the
+// same text. Run with QT_QPA_PLATFORM=offscreen.
+
+#include "platform/qtplatform.h"
+#include "shell/document.h"
+#include "shell/editcommands.h"
+#include "shell/editor.h"
+#include "shell/mainwindow.h"
+
+#include <QApplication>
+#include <QMap>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+using namespace saltor;
+
+namespace {
+
+// A document of about `megabytes` MB of 60-character lines ended by CRLF, holding the word
+// "Guglovo" only in its third line.
+QString makeDocument(int megabytes)
+{
+    const qsizetype target = qsizetype(megabytes) * 1024 * 1024;
+    QString text;
+    text.reserve(target + 64);
+    for (int line = 0; text.size() < target; ++line) {
+        QString row = line == 2 ? QStringLiteral("createSimpleTask [\"tsk%1\", player, \"Seize Guglovo\"];")
+                                : QStringLiteral("taskHint [\"Primary task %1: reach the bridge\", [1,1,1,1]];");
+        row = row.arg(line).leftJustified(60, QLatin1Char(' '), true);
+        text += row;
+        text += QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+// One program per document size, kept for every benchmark of that size.
+struct Setup {
+    QtPlatform platform;
+    Editor editor{platform};
+    QString text;
+};
+
+QMap<int, std::shared_ptr<Setup>> setups;
+
+Setup& setup(int megabytes)
+{
+    std::shared_ptr<Setup>& found = setups[megabytes];
+    if (!found) {
+        found = std::make_shared<Setup>();
+        found->editor.main().show();
+        found->editor.main().document().setText(makeDocument(megabytes));
+        found->text = found->editor.main().document().text();
+    }
+    return *found;
+}
+
+QString needle(int which)
+{
+    return which == 0 ? QStringLiteral("GUGLOVO") : QStringLiteral("Seize the bridge");
+}
+
+void setLabel(benchmark::State& state)
+{
+    state.SetLabel(state.range(1) == 0 ? "near the start" : "not found");
+}
+
+void BM_LastIndexOf(benchmark::State& state)
+{
+    Setup& s = setup(int(state.range(0)));
+    const QString search = needle(int(state.range(1)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(s.text.lastIndexOf(search, -1, Qt::CaseInsensitive));
+    setLabel(state);
+}
+
+// Find as MainWindow::Find runs it: given the Document's text, which it recognises.
+void BM_Find(benchmark::State& state)
+{
+    Setup& s = setup(int(state.range(0)));
+    const QString search = needle(int(state.range(1)));
+    for (auto _ : state)
+        EditCommands::find(s.editor.main(), s.text, search);
+    setLabel(state);
+}
+
+// The Find command's search, straight over the Document.
+void BM_FindInDocument(benchmark::State& state)
+{
+    Setup& s = setup(int(state.range(0)));
+    const QString search = needle(int(state.range(1)));
+    for (auto _ : state)
+        EditCommands::findInDocument(s.editor.main(), search);
+    setLabel(state);
+}
+
+// Find given the Document read as one text first, as a caller without findInDocument would.
+void BM_FindReadingTheDocument(benchmark::State& state)
+{
+    Setup& s = setup(int(state.range(0)));
+    const QString search = needle(int(state.range(1)));
+    for (auto _ : state)
+        EditCommands::find(s.editor.main(), s.editor.main().document().text(), search);
+    setLabel(state);
+}
+
+void sizes(benchmark::internal::Benchmark* b)
+{
+    b->ArgNames({"MB", "case"})->Args({1, 0})->Args({1, 1})->Args({10, 0})->Args({10, 1});
+    b->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_LastIndexOf)->Apply(sizes);
+BENCHMARK(BM_Find)->Apply(sizes);
+BENCHMARK(BM_FindInDocument)->Apply(sizes);
+BENCHMARK(BM_FindReadingTheDocument)->Apply(sizes);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    setups.clear();
+    return 0;
+}
