@@ -396,9 +396,21 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_textPreview && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert)
+    if (watched != m_textPreview)
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert)
         m_statusBar->toggleInsert();
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The text box would take Ctrl+X, C, V and A for its own cut, copy, paste and select
+        // all; Main's menu commands own those keys, so the shortcut goes to them.
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* action : findChildren<QAction*>()) {
+            if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -127,6 +127,19 @@ void DialogGuardTest::shortcutsWorkWhileNoDialogIsOpen()
     QCOMPARE(program.platform.messages.first().title, QStringLiteral("Creating ..."));
     QTest::keyClick(program.main().textPreview(), Qt::Key_F1);
     QCOMPARE(program.platform.helpOpened.size(), 1);
+
+    // The edit keys reach Main's commands, not the text box's own clipboard handling.
+    program.setDocument(QStringLiteral("ab\r\ncd"));
+    QTest::keyClick(program.main().textPreview(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(program.main().textPreview(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(program.platform.clipboard, std::optional<QString>(QStringLiteral("ab\r\ncd")));
+    program.platform.clipboard = QStringLiteral("xy");
+    QTest::keyClick(program.main().textPreview(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(program.document(), QStringLiteral("xy"));
+    QTest::keyClick(program.main().textPreview(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(program.main().textPreview(), Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(program.document(), QString());
+    QCOMPARE(program.platform.clipboard, std::optional<QString>(QStringLiteral("xy")));
 }
 
 void DialogGuardTest::mainTakesNoInputWhileADialogIsOpen()
