@@ -1,0 +1,33 @@
+#pragma once
+
+#include "shell/form.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace saltor {
+
+// createDiaryRecord: one diary record of a unit, as plain text or as a named section
+// (while Check is ticked). Host of the markup dialogs that add to recordDescription.
+class DiaryRecordDialog : public Form {
+    Q_OBJECT
+public:
+    explicit DiaryRecordDialog(Editor& editor);
+
+    // Switches recordPart on or off with Check; its text is kept either way.
+    void Check_Click();
+    void addMarkerButton_Click();
+    void addLineBreakButton_Click();
+    void addPictureButton_Click();
+    void AddButton_Click();
+    void CancelButton_Click();
+
+private:
+    QLineEdit* m_unitName = nullptr;
+    QLineEdit* m_recordPart = nullptr;
+    QPlainTextEdit* m_recordDescription = nullptr;
+    QCheckBox* m_check = nullptr;
+};
+
+} // namespace saltor

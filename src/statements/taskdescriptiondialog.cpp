@@ -1,0 +1,114 @@
+#include "statements/taskdescriptiondialog.h"
+
+#include "shell/editor.h"
+#include "statements/dialogframe.h"
+#include "statements/dialogsettings.h"
+#include "statements/markupguard.h"
+#include "statements/recordstatements.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace saltor {
+
+namespace {
+
+const QString kFormName = QStringLiteral("setSimpleTaskDescription");
+
+} // namespace
+
+TaskDescriptionDialog::TaskDescriptionDialog(Editor& editor) : Form(editor, kFormName, dialogSettings(kFormName))
+{
+    m_taskName = singleLineBox(QStringLiteral("taskName"));
+    m_taskNameText = singleLineBox(QStringLiteral("taskNameText"));
+    m_taskDescription = multiLineBox(QStringLiteral("taskDescription"));
+    m_waypointName = singleLineBox(QStringLiteral("waypointName"));
+
+    QGroupBox* functions = functionsFrame(kFormName);
+    QPushButton* add = commandButton(
+        QStringLiteral("AddButton"), QStringLiteral("Set"),
+        QStringLiteral("Adds formated code for command setSimpleTaskDescription into the preview code window"));
+    QPushButton* cancel = cancelButton();
+    QGroupBox* controls = controlsFrame(QStringLiteral("Frame3"), add, cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setSpacing(3);
+
+    auto* names = new QGridLayout;
+    names->setHorizontalSpacing(8);
+    names->setVerticalSpacing(1);
+    names->addWidget(fieldLabel(QStringLiteral("Label1"), QStringLiteral("Name of the task:")), 0, 0);
+    names->addWidget(fieldLabel(QStringLiteral("Label3"), QStringLiteral("Task title:")), 0, 1);
+    names->addWidget(m_taskName, 1, 0);
+    names->addWidget(m_taskNameText, 1, 1);
+    names->addWidget(exampleLabel(QStringLiteral("Label5"), QStringLiteral("Example: tsk1, taskObj1, obj1")), 2, 0);
+    names->addWidget(exampleLabel(QStringLiteral("Label6"), QStringLiteral("Example: Primary objective")), 2, 1);
+    names->setColumnStretch(0, 1);
+    names->setColumnStretch(1, 1);
+    layout->addLayout(names);
+
+    QBoxLayout* description = fieldBlock(
+        fieldLabel(QStringLiteral("Label2"), QStringLiteral("Description of the task:")), m_taskDescription,
+        exampleLabel(QStringLiteral("Label7"),
+                     QStringLiteral("Example: Be quick and precise! Our recon observed ... etc.")));
+    description->setStretch(1, 1);
+    layout->addLayout(description, 1);
+    layout->addLayout(fieldBlock(fieldLabel(QStringLiteral("Label4"), QStringLiteral("Task WP description:")),
+                                 m_waypointName,
+                                 exampleLabel(QStringLiteral("Label8"), QStringLiteral("Example: To target zone"))));
+    layout->addWidget(functions);
+    layout->addWidget(controls);
+
+    const QList<QPushButton*> buttons = hostDialogButtons(this);
+    QWidget* previous = m_waypointName;
+    setTabOrder(m_taskName, m_taskNameText);
+    setTabOrder(m_taskNameText, m_taskDescription);
+    setTabOrder(m_taskDescription, m_waypointName);
+    for (QPushButton* button : buttons) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+
+    connect(buttons.at(0), &QPushButton::clicked, this, &TaskDescriptionDialog::addMarkerButton_Click);
+    connect(buttons.at(1), &QPushButton::clicked, this, &TaskDescriptionDialog::addLineBreakButton_Click);
+    connect(buttons.at(2), &QPushButton::clicked, this, &TaskDescriptionDialog::addPictureButton_Click);
+    connect(add, &QPushButton::clicked, this, &TaskDescriptionDialog::AddButton_Click);
+    connect(cancel, &QPushButton::clicked, this, &TaskDescriptionDialog::CancelButton_Click);
+    m_taskName->setFocus();
+}
+
+void TaskDescriptionDialog::addMarkerButton_Click()
+{
+    editor().showDialog(markupDialogFor(kFormName, MarkupKind::Marker));
+}
+
+void TaskDescriptionDialog::addLineBreakButton_Click()
+{
+    appendLineBreak(m_taskDescription);
+}
+
+void TaskDescriptionDialog::addPictureButton_Click()
+{
+    editor().showDialog(markupDialogFor(kFormName, MarkupKind::Picture));
+}
+
+void TaskDescriptionDialog::AddButton_Click()
+{
+    runStatementAction(*this, {m_taskName, m_taskDescription, m_taskNameText}, kFillAllFields, [this] {
+        return taskDescriptionStatement(boxText(m_taskName), boxText(m_taskDescription), boxText(m_taskNameText),
+                                        boxText(m_waypointName));
+    });
+}
+
+void TaskDescriptionDialog::CancelButton_Click()
+{
+    editor().closeDialogGuard(this);
+}
+
+} // namespace saltor
