@@ -58,6 +58,17 @@ Form* Editor::form(const QString& name) const
     return m_forms.value(name).data();
 }
 
+void Editor::raiseOpenDialog()
+{
+    for (const QPointer<Form>& form : std::as_const(m_forms)) {
+        if (form && form->isVisible() && form->isEnabled() && !form->isUnloading()) {
+            form->raise();
+            form->activateWindow();
+            return;
+        }
+    }
+}
+
 void Editor::forgetForm(Form* form)
 {
     for (auto it = m_forms.begin(); it != m_forms.end(); ++it) {

@@ -52,6 +52,10 @@ public:
     void openDialogGuard();
     void closeDialogGuard(Form* dialog);
 
+    // Brings the dialog that takes input (an open dialog not waiting on one of its own) to the
+    // front and activates it.
+    void raiseOpenDialog();
+
     // Called by Form::unload: the next showDialog builds the form again.
     void forgetForm(Form* form);
 

@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <array>
@@ -383,6 +384,15 @@ void MainWindow::mnuAddDateMark_Click() { CommentCommands::addDateMark(m_editor)
 void MainWindow::mnuHelpContents_Click()
 {
     m_editor.platform().openHelp(kHelpFile);
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    // Activated while a dialog is open (a click on its disabled window): the dialog comes back
+    // in front, so it cannot get lost behind Main.
+    if (event->type() == QEvent::WindowActivate && !isEnabled())
+        QTimer::singleShot(0, &m_editor, &Editor::raiseOpenDialog);
+    return QMainWindow::event(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -53,6 +53,7 @@ public:
     void mnuHelpContents_Click();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -3,6 +3,7 @@
 #include "statements/dialogframe.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,6 +48,7 @@ private slots:
     void unknownFormOpensNothing();
     void shortcutsWorkWhileNoDialogIsOpen();
     void mainTakesNoInputWhileADialogIsOpen();
+    void activatingMainBringsTheDialogBack();
     void aboutBoxOpensWithTheGuard();
     void aboutBoxClosesOnPictureOnly();
     void aboutBoxIgnoresKeys();
@@ -162,6 +164,16 @@ void DialogGuardTest::mainTakesNoInputWhileADialogIsOpen()
     QVERIFY(program.platform.messages.isEmpty());
     QVERIFY(program.platform.helpOpened.isEmpty());
     QVERIFY(program.mainDisabled());
+}
+
+void DialogGuardTest::activatingMainBringsTheDialogBack()
+{
+    Program program;
+    program.editor->registerForm(QStringLiteral("probe"), [](Editor& e) { return new ProbeForm(e); });
+    Form* form = program.open(QStringLiteral("probe"));
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    program.main().activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(form));
 }
 
 void DialogGuardTest::aboutBoxOpensWithTheGuard()

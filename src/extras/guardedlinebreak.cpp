@@ -1,0 +1,15 @@
+#include "extras/guardedlinebreak.h"
+
+#include "statements/dialogframe.h"
+
+#include <QPlainTextEdit>
+
+namespace saltor {
+
+void appendGuardedLineBreak(QPlainTextEdit* box)
+{
+    if (box->isEnabled())
+        appendToBox(box, QStringLiteral("<br />\r\n"));
+}
+
+} // namespace saltor
