@@ -68,8 +68,8 @@ QString DebriefingSection::description() const
 
 void DebriefingSection::greyBoxes()
 {
-    setFieldBackground(m_title, inactiveFieldColor());
-    setFieldBackground(m_description, inactiveFieldColor());
+    setFieldColor(m_title, inactiveFieldColor());
+    setFieldColor(m_description, inactiveFieldColor());
 }
 
 void DebriefingSection::Check_Click()
@@ -86,13 +86,13 @@ void DebriefingSection::Check_Click()
     m_title->setEnabled(ticked());
     m_description->setEnabled(ticked());
     if (ticked())
-        setFieldBackground(m_title, activeFieldColor());
+        setFieldColor(m_title, activeFieldColor());
     if (!ticked())
-        setFieldBackground(m_title, inactiveFieldColor());
+        setFieldColor(m_title, inactiveFieldColor());
     if (ticked())
-        setFieldBackground(m_description, activeFieldColor());
+        setFieldColor(m_description, activeFieldColor());
     if (!ticked())
-        setFieldBackground(m_description, inactiveFieldColor());
+        setFieldColor(m_description, inactiveFieldColor());
 }
 
 void DebriefingSection::lineBreakButton_Click()

@@ -1,18 +1,8 @@
 #include "extras/formhelpers.h"
 
-#include <QColor>
-#include <QPalette>
 #include <QWidget>
 
 namespace saltor {
-
-void setFieldBackground(QWidget* box, const QColor& colour)
-{
-    QPalette palette = box->palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setColor(group, QPalette::Base, colour);
-    box->setPalette(palette);
-}
 
 void setTabChain(QWidget* form, const QStringList& names)
 {

@@ -131,17 +131,17 @@ void OverviewDialog::Check1_Click()
     if (!ticked())
         m_check2->setChecked(true); // runs Check2_Click now if Check2 was unticked
     if (ticked())
-        setFieldBackground(m_text1, activeFieldColor());
+        setFieldColor(m_text1, activeFieldColor());
     if (!ticked())
-        setFieldBackground(m_text1, inactiveFieldColor());
+        setFieldColor(m_text1, inactiveFieldColor());
     if (ticked())
-        setFieldBackground(m_text2, activeFieldColor());
+        setFieldColor(m_text2, activeFieldColor());
     if (!ticked())
-        setFieldBackground(m_text2, inactiveFieldColor());
+        setFieldColor(m_text2, inactiveFieldColor());
     if (ticked())
-        setFieldBackground(m_text3, activeFieldColor());
+        setFieldColor(m_text3, activeFieldColor());
     if (!ticked())
-        setFieldBackground(m_text3, inactiveFieldColor());
+        setFieldColor(m_text3, inactiveFieldColor());
 }
 
 void OverviewDialog::Check2_Click()
@@ -163,9 +163,9 @@ void OverviewDialog::Check2_Click()
     if (!ticked())
         setBoxText(m_text4, QString());
     if (ticked())
-        setFieldBackground(m_text4, activeFieldColor());
+        setFieldColor(m_text4, activeFieldColor());
     if (!ticked())
-        setFieldBackground(m_text4, inactiveFieldColor());
+        setFieldColor(m_text4, inactiveFieldColor());
 }
 
 void OverviewDialog::lineBreakButton_Click()

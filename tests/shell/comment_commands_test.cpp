@@ -13,14 +13,6 @@ using namespace saltor::testing;
 
 namespace {
 
-void setSelection(QPlainTextEdit* edit, int anchor, int position)
-{
-    QTextCursor cursor(edit->document());
-    cursor.setPosition(anchor);
-    cursor.setPosition(position, QTextCursor::KeepAnchor);
-    edit->setTextCursor(cursor);
-}
-
 // Runs one of the three comment commands as the user would.
 void runCommand(Program& program, const QString& command)
 {

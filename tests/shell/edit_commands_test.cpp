@@ -7,18 +7,6 @@
 using namespace saltor;
 using namespace saltor::testing;
 
-namespace {
-
-void setSelection(QPlainTextEdit* edit, int anchor, int position)
-{
-    QTextCursor cursor(edit->document());
-    cursor.setPosition(anchor);
-    cursor.setPosition(position, QTextCursor::KeepAnchor);
-    edit->setTextCursor(cursor);
-}
-
-} // namespace
-
 class EditCommandsTest : public QObject {
     Q_OBJECT
 

@@ -22,20 +22,6 @@ void trigger(Program& program, const char* name)
     program.main().findChild<QAction*>(QLatin1String(name))->trigger();
 }
 
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 // New, Open and Save As: bytes kept, failures named, replacements confirmed.
@@ -249,7 +235,7 @@ void FileCommandsTest::roundTripIsByteIdentical()
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("in.sqf"));
     const QString out = dir.filePath(QStringLiteral("out.sqf"));
-    QVERIFY(writeBytes(in, bytes));
+    QVERIFY(writeFileBytes(in, bytes));
 
     Program program;
     program.platform.useRealFiles = true;
@@ -258,7 +244,7 @@ void FileCommandsTest::roundTripIsByteIdentical()
     trigger(program, "mnuOpen");
     trigger(program, "mnuSaveAs");
     QVERIFY(program.platform.messages.isEmpty());
-    QCOMPARE(readBytes(out), bytes);
+    QCOMPARE(readFileBytes(out), bytes);
     QCOMPARE(program.main().address()->text(), out);
 }
 
@@ -301,10 +287,10 @@ void FileCommandsTest::realWriteReplacesAtomically()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("doc.sqf"));
-    QVERIFY(writeBytes(path, QByteArray("old content")));
+    QVERIFY(writeFileBytes(path, QByteArray("old content")));
     QtPlatform platform;
     QVERIFY(platform.writeFile(path, QByteArray("new")).ok);
-    QCOMPARE(readBytes(path), QByteArray("new"));
+    QCOMPARE(readFileBytes(path), QByteArray("new"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("doc.sqf")});
 }
 

@@ -12,14 +12,6 @@ namespace {
 
 const QChar kBreak = QChar::ParagraphSeparator;
 
-void setSelection(QPlainTextEdit* edit, int anchor, int position)
-{
-    QTextCursor cursor(edit->document());
-    cursor.setPosition(anchor);
-    cursor.setPosition(position, QTextCursor::KeepAnchor);
-    edit->setTextCursor(cursor);
-}
-
 } // namespace
 
 class FindTest : public QObject {

@@ -14,18 +14,6 @@ using namespace saltor::testing;
 
 namespace {
 
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 QByteArray randomBytes(qsizetype size, quint32 seed)
 {
     QRandomGenerator random(seed);
@@ -79,11 +67,11 @@ void HostileFilesTest::roundTripsEveryByte()
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("in.sqf"));
     const QString out = dir.filePath(QStringLiteral("out.sqf"));
-    QVERIFY(writeBytes(in, bytes));
+    QVERIFY(writeFileBytes(in, bytes));
     Program program;
     openAndSave(program, in, out);
     QVERIFY(program.platform.messages.isEmpty());
-    QVERIFY(readBytes(out) == bytes);
+    QVERIFY(readFileBytes(out) == bytes);
     QCOMPARE(program.main().address()->text(), out);
 }
 
@@ -95,11 +83,11 @@ void HostileFilesTest::pathWithBlanksAndNonAsciiLetters()
     const QString in = folder + QStringLiteral("/br\u00EDefing one.sqf");
     const QString out = folder + QStringLiteral("/br\u00EDefing two.sqf");
     const QByteArray bytes("player createDiaryRecord [\"Diary\", \"x\"];\r\n");
-    QVERIFY(writeBytes(in, bytes));
+    QVERIFY(writeFileBytes(in, bytes));
     Program program;
     openAndSave(program, in, out);
     QVERIFY(program.platform.messages.isEmpty());
-    QCOMPARE(readBytes(out), bytes);
+    QCOMPARE(readFileBytes(out), bytes);
     QCOMPARE(program.main().address()->text(), out);
 }
 
@@ -108,7 +96,7 @@ void HostileFilesTest::symbolicLinkIsFollowedAndKept()
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("target.sqf"));
     const QString link = dir.filePath(QStringLiteral("link.sqf"));
-    QVERIFY(writeBytes(target, QByteArray("old;\r\n")));
+    QVERIFY(writeFileBytes(target, QByteArray("old;\r\n")));
     QVERIFY(QFile::link(target, link));
 
     Program program;
@@ -123,7 +111,7 @@ void HostileFilesTest::symbolicLinkIsFollowedAndKept()
     program.main().findChild<QAction*>(QStringLiteral("mnuSaveAs"))->trigger();
     // The link stays a link, and its target holds the new text.
     QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(readBytes(target), QByteArray("old;\r\nnew;\r\n"));
+    QCOMPARE(readFileBytes(target), QByteArray("old;\r\nnew;\r\n"));
 }
 
 void HostileFilesTest::folderChosenAsFileIsRefused()
@@ -156,11 +144,11 @@ void HostileFilesTest::fiftyMegabyteFileRoundTrips()
     const QByteArray line("tsk1 setTaskState \"Succeeded\"; // \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD k\xC5\xAF\xC5\x88\r\n");
     while (bytes.size() < 50 * 1024 * 1024)
         bytes += line;
-    QVERIFY(writeBytes(in, bytes));
+    QVERIFY(writeFileBytes(in, bytes));
     Program program;
     openAndSave(program, in, out);
     QVERIFY(program.platform.messages.isEmpty());
-    QVERIFY(readBytes(out) == bytes);
+    QVERIFY(readFileBytes(out) == bytes);
 }
 
 QTEST_MAIN(HostileFilesTest)

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
+#include <QTextCursor>
 #include <QTest>
 
 namespace saltor::testing {
@@ -71,6 +73,26 @@ void typeInto(QWidget* box, const QString& text)
 QString textOf(QWidget* box)
 {
     return boxText(box);
+}
+
+void setSelection(QPlainTextEdit* edit, int anchor, int position)
+{
+    QTextCursor cursor(edit->document());
+    cursor.setPosition(anchor);
+    cursor.setPosition(position, QTextCursor::KeepAnchor);
+    edit->setTextCursor(cursor);
+}
+
+QByteArray readFileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeFileBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 void click(QWidget* form, const QString& buttonName)

@@ -51,6 +51,11 @@ template <typename T> T* child(QObject* parent, const QString& name)
 void typeInto(QWidget* box, const QString& text);
 // The box's text (a multi-line box gives CRLF line breaks).
 QString textOf(QWidget* box);
+// Sets the selection of a text box (anchor to position; equal for a bare caret).
+void setSelection(QPlainTextEdit* edit, int anchor, int position);
+// A real file's whole bytes ("<unreadable>" when it cannot be read), and a whole write.
+QByteArray readFileBytes(const QString& path);
+bool writeFileBytes(const QString& path, const QByteArray& bytes);
 // Clicks a named button of form.
 void click(QWidget* form, const QString& buttonName);
 
