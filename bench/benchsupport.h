@@ -18,7 +18,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override;
     double seconds(const std::string& name) const;
-    // Prints "label: a / b = ratio (limit x) PASS|FAIL"; returns whether it held.
+    // Prints "label: a / b = ratio (limit x) PASS|FAIL"; returns whether it held. A limit of 0
+    // only reports the ratio.
     bool check(const std::string& label, const std::string& a, const std::string& b, double limit) const;
 
 private:

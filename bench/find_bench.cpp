@@ -1,11 +1,13 @@
 // Find over large documents, against a bare case-insensitive QString::lastIndexOf over the
-// same text. Run with QT_QPA_PLATFORM=offscreen.
+// same text. Runs offscreen unless a platform is set.
 
 #include "platform/qtplatform.h"
 #include "shell/document.h"
 #include "shell/editcommands.h"
 #include "shell/editor.h"
 #include "shell/mainwindow.h"
+
+#include "benchsupport.h"
 
 #include <QApplication>
 #include <QMap>
@@ -120,12 +122,23 @@ BENCHMARK(BM_FindReadingTheDocument)->Apply(sizes);
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
+    saltor::bench::RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    bool held = true;
+    for (const char* which : {"0", "1"}) {
+        const std::string suffix = std::string("/MB:10/case:") + which;
+        held = reporter.check(std::string("find 10 MB case ") + which + " vs lastIndexOf",
+                              "BM_FindInDocument" + suffix, "BM_LastIndexOf" + suffix, 2.0) && held;
+        held = reporter.check(std::string("Main::Find 10 MB case ") + which + " vs lastIndexOf",
+                              "BM_Find" + suffix, "BM_LastIndexOf" + suffix, 2.0) && held;
+    }
     benchmark::Shutdown();
     setups.clear();
-    return 0;
+    return held ? 0 : 1;
 }
