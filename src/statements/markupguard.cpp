@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <QVariant>
 
 namespace saltor {
 
@@ -19,6 +20,9 @@ namespace {
 
 const QString kDiaryHost = QStringLiteral("createDiaryRecord");
 const QString kTaskHost = QStringLiteral("setSimpleTaskDescription");
+
+// The host's control that had the focus when the markup guard disabled it.
+constexpr const char* kFocusBeforeGuard = "saltorFocusBeforeMarkupGuard";
 
 constexpr const char* kHostButtonOrder[] = {
     "addMarkerButton", "addLineBreakButton", "addPictureButton", "AddButton", "CancelButton",
@@ -43,6 +47,10 @@ public:
             // Deferred: the window manager is still busy activating the host.
             QTimer::singleShot(0, m_dialog, [dialog = m_dialog] {
                 if (dialog && !dialog->isUnloading() && dialog->isVisible()) {
+                    // A window manager may still offer to minimise it; raising alone would
+                    // leave it hidden while its host stays locked.
+                    if (dialog->isMinimized())
+                        dialog->showNormal();
                     dialog->raise();
                     dialog->activateWindow();
                 }
@@ -109,6 +117,8 @@ void openMarkupGuard(Form* host)
 {
     if (!host)
         return;
+    // Disabling the host takes the focus from its control; closeMarkupGuard gives it back.
+    host->setProperty(kFocusBeforeGuard, QVariant::fromValue<QObject*>(host->focusWidget()));
     host->setEnabled(false);
     for (QPushButton* button : hostDialogButtons(host))
         button->setEnabled(false);
@@ -124,6 +134,10 @@ void closeMarkupGuard(Form* markupDialog, Form* host)
     for (QPushButton* button : hostDialogButtons(host))
         button->setEnabled(true);
     host->activateWindow();
+    auto* before = qobject_cast<QWidget*>(host->property(kFocusBeforeGuard).value<QObject*>());
+    host->setProperty(kFocusBeforeGuard, QVariant());
+    if (before && before->window() == host && before->isEnabled())
+        before->setFocus();
 }
 
 void keepMarkupInFront(Form* markupDialog, QWidget* host)

@@ -48,11 +48,13 @@ QList<QPushButton*> hostDialogButtons(QWidget* host);
 // own dialog guard keeps it disabled.
 void openMarkupGuard(Form* host);
 // Unloads the markup dialog, enables the host and its hostDialogButtons in order, and gives
-// the host the focus. Main stays disabled until the host itself closes.
+// the host the focus, on the control that had it when the guard opened. Main stays disabled
+// until the host itself closes.
 void closeMarkupGuard(Form* markupDialog, Form* host);
 
 // While the host is disabled under markupDialog, activating the host (a click on it) brings
-// markupDialog back in front, so it cannot get lost behind its host.
+// markupDialog back in front (restored if it was minimised), so it cannot get lost behind
+// its host.
 void keepMarkupInFront(Form* markupDialog, QWidget* host);
 
 // markup after the last character of the host box, whatever its caret or selection; the

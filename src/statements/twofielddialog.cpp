@@ -57,7 +57,13 @@ TwoFieldDialog::TwoFieldDialog(Editor& editor, const TwoFieldRow& row)
     setTabOrder(action, cancel);
     m_upper->setFocus();
 
-    connect(action, &QPushButton::clicked, this, &TwoFieldDialog::ActionButton_Click);
+    const QString actionName = action->objectName();
+    if (actionName == QLatin1String("SetButton"))
+        connect(action, &QPushButton::clicked, this, &TwoFieldDialog::SetButton_Click);
+    else if (actionName == QLatin1String("AddButton"))
+        connect(action, &QPushButton::clicked, this, &TwoFieldDialog::AddButton_Click);
+    else
+        connect(action, &QPushButton::clicked, this, &TwoFieldDialog::GetButton_Click);
     connect(cancel, &QPushButton::clicked, this, &TwoFieldDialog::CancelButton_Click);
 }
 
@@ -66,7 +72,22 @@ QLineEdit* TwoFieldDialog::box(TwoFieldPosition position) const
     return position == TwoFieldPosition::Upper ? m_upper : m_lower;
 }
 
-void TwoFieldDialog::ActionButton_Click()
+void TwoFieldDialog::SetButton_Click()
+{
+    runAction();
+}
+
+void TwoFieldDialog::AddButton_Click()
+{
+    runAction();
+}
+
+void TwoFieldDialog::GetButton_Click()
+{
+    runAction();
+}
+
+void TwoFieldDialog::runAction()
 {
     runStatementAction(*this, {m_upper, m_lower}, kFillAllFields, [this] {
         return twoFieldStatement(box(m_row.piece1)->text(), text(m_row.middle),

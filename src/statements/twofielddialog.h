@@ -15,13 +15,17 @@ class TwoFieldDialog : public Form {
 public:
     TwoFieldDialog(Editor& editor, const TwoFieldRow& row);
 
-    // The action button's Click (SetButton_Click, AddButton_Click or GetButton_Click by row):
-    // both boxes required, upper first; then the statement is appended and the dialog closes.
-    void ActionButton_Click();
+    // The action button's Click, under the name of the row's button (SetButton, AddButton or
+    // GetButton); only that one is connected. Each is the statement action: both boxes
+    // required, upper first; then the statement is appended and the dialog closes.
+    void SetButton_Click();
+    void AddButton_Click();
+    void GetButton_Click();
     void CancelButton_Click();
 
 private:
     QLineEdit* box(TwoFieldPosition position) const;
+    void runAction();
 
     const TwoFieldRow& m_row;
     QLineEdit* m_upper = nullptr;

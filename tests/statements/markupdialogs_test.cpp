@@ -273,6 +273,8 @@ void MarkupDialogsTest::everyCloseReleasesTheHostOnly()
     QVERIFY(!p.editor->form(form));
     QVERIFY(hostUsable(host));
     QVERIFY(p.mainDisabled());
+    // The user goes on in the host where they left it: on the button that opened the dialog.
+    QTRY_COMPARE(host->focusWidget(), child<QWidget>(host, QLatin1String(c.opener)));
     QCOMPARE(textOf(box), closeBy == QLatin1String("Add") ? c.markup : QString());
     QCOMPARE(p.platform.beeps, 0);
 
@@ -310,6 +312,13 @@ void MarkupDialogsTest::activatingTheDisabledHostBringsMarkupBack()
 
     host->activateWindow();
     QTest::qWait(50); // activation is delivered asynchronously
+    QTRY_COMPARE(QApplication::activeWindow(), markup);
+
+    // Minimised by the window manager, it comes back as well: the locked host is no way out.
+    markup->showMinimized();
+    QTRY_VERIFY(markup->isMinimized());
+    host->activateWindow();
+    QTRY_VERIFY(!markup->isMinimized());
     QTRY_COMPARE(QApplication::activeWindow(), markup);
 
     // Once the markup dialog is gone the host keeps the focus.
