@@ -65,8 +65,8 @@ MpTemplateDialog::MpTemplateDialog(Editor& editor) : Form(editor, kFormName, dia
     column->setSpacing(3);
     column->addLayout(fieldBlock(fieldLabel(QStringLiteral("Label1"), QStringLiteral("Name for the playable unit:")),
                                  m_unitName, exampleLabel(QStringLiteral("Label5"), QStringLiteral("Example: player"))));
-    column->addWidget(sides);
-    column->addStretch(1);
+    // The frame takes the height left over, so no empty band opens above the controls.
+    column->addWidget(sides, 1);
     column->addWidget(controlsFrame(QStringLiteral("Frame2"), create, cancel));
 
     tabOrder << QStringLiteral("CreateButton") << QStringLiteral("CancelButton");

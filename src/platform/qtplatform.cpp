@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSaveFile>
@@ -41,10 +42,15 @@ MessageAnswer QtPlatform::messageBox(const QString& prompt, MessageButtons butto
 
 QString QtPlatform::inputBox(const QString& prompt)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(nullptr, kAppTitle, prompt, QLineEdit::Normal,
-                                               QString(), &ok);
-    return ok ? text : QString();
+    QInputDialog box;
+    box.setWindowTitle(kAppTitle);
+    box.setLabelText(prompt);
+    box.setInputMode(QInputDialog::TextInput);
+    box.setTextValue(QString());
+    // Room for a line of text: by itself the box is only as wide as its short prompt.
+    if (auto* edit = box.findChild<QLineEdit*>())
+        edit->setMinimumWidth(320);
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 void QtPlatform::beep()

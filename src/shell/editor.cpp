@@ -86,6 +86,7 @@ void Editor::appendToPreview(const QString& piece)
 
 void Editor::openDialogGuard()
 {
+    m_main->keepActiveControl();
     m_main->setEnabled(false);
     for (QPushButton* button : m_main->mainCommandButtons())
         button->setEnabled(false);
@@ -98,7 +99,7 @@ void Editor::closeDialogGuard(Form* dialog)
     m_main->setEnabled(true);
     for (QPushButton* button : m_main->mainCommandButtons())
         button->setEnabled(true);
-    m_main->activateWindow();
+    m_main->SetFocus();
 }
 
 } // namespace saltor

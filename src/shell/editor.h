@@ -48,7 +48,8 @@ public:
 
     // The dialog guard: Main and its twelve command buttons off while a dialog opened from
     // Main is open. closeDialogGuard unloads the dialog first, then enables them in order
-    // and gives Main the focus. The guard does not count or nest.
+    // and gives Main the focus, on the control that had it when the guard opened (the
+    // document, as a rule). The guard does not count or nest.
     void openDialogGuard();
     void closeDialogGuard(Form* dialog);
 

@@ -44,6 +44,8 @@ KeyStatusBar::KeyStatusBar(Platform& platform) : m_platform(platform)
     addWidget(m_num);
     addWidget(m_caps);
     addWidget(m_ins);
+    // The Insert key's toggle is off until the key is first pressed.
+    m_ins->setEnabled(false);
 
     m_timer = new QTimer(this);
     m_timer->setInterval(250);

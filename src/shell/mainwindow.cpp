@@ -8,9 +8,11 @@
 #include "shell/fonts.h"
 #include "shell/keystatusbar.h"
 #include "shell/pictures.h"
+#include "shell/windowsettings.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -199,6 +201,8 @@ MainWindow::MainWindow(Editor& editor)
 
     // The client area is 954 x 581 pixels; the menu bar stands above it.
     setFixedSize(954, 581 + menuBar()->sizeHint().height());
+    // Centred on the screen at start-up, whatever the window manager would choose.
+    placeWindow(this, StartPosition::CentreScreen, nullptr);
 }
 
 MainWindow::~MainWindow() = default;
@@ -261,6 +265,9 @@ QWidget* MainWindow::createPreviewColumn()
     m_textPreview->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_textPreview->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_textPreview->setFont(verdanaFont(8.25));
+    // A tab stop every eight average characters, as in a plain text box (Qt's default of
+    // 80 pixels spreads the indented template lines far apart).
+    m_textPreview->setTabStopDistance(8 * QFontMetricsF(m_textPreview->font()).averageCharWidth());
     layout->addWidget(m_textPreview, 1);
 
     auto* fileLine = new QHBoxLayout;
@@ -336,6 +343,22 @@ void MainWindow::connectCommands()
     connect(action("mnuAddNote"), &QAction::triggered, this, &MainWindow::addNoteButton_Click);
     connect(action("mnuAddDateMark"), &QAction::triggered, this, &MainWindow::mnuAddDateMark_Click);
     connect(action("mnuHelpContents"), &QAction::triggered, this, &MainWindow::mnuHelpContents_Click);
+}
+
+void MainWindow::keepActiveControl()
+{
+    // Only while enabled: a disabled Main has already lost its focus control.
+    if (isEnabled())
+        m_activeControl = focusWidget();
+}
+
+void MainWindow::SetFocus()
+{
+    activateWindow();
+    QWidget* control = m_activeControl ? m_activeControl.data() : m_textPreview;
+    m_activeControl = nullptr;
+    if (control->isEnabled())
+        control->setFocus();
 }
 
 void MainWindow::Find(const QString& totalstring, const QString& findstring)

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 class QLabel;
 class QPlainTextEdit;
@@ -32,6 +33,12 @@ public:
     const QList<QPushButton*>& mainCommandButtons() const { return m_commandButtons; }
 
     void appendToPreview(const QString& piece) { m_document.append(piece); }
+
+    // Disabling a window takes the focus from its control. The dialog guard keeps Main's
+    // focus control before it disables Main, and SetFocus (the guard's last step) activates
+    // Main and gives the focus back to that control, or to the document when none was kept.
+    void keepActiveControl();
+    void SetFocus();
 
     // Selects the last occurrence of findstring in totalstring (case-insensitive) in
     // textPreview; see EditCommands::find.
@@ -69,6 +76,7 @@ private:
     QLabel* m_address = nullptr;
     KeyStatusBar* m_statusBar = nullptr;
     QList<QPushButton*> m_commandButtons;
+    QPointer<QWidget> m_activeControl;
 };
 
 } // namespace saltor

@@ -60,6 +60,7 @@ class DebriefingDialogTest : public QObject {
     Q_OBJECT
 private slots:
     void opensWithEnd1Only();
+    void tabOrderIsTheForms();
     void tabIndicatorFollowsTheTab_data();
     void tabIndicatorFollowsTheTab();
     void sectionCheckBoxFamily_data();
@@ -93,6 +94,22 @@ void DebriefingDialogTest::opensWithEnd1Only()
         QVERIFY(program.mainEnabled());
         Program::settle();
     }
+}
+
+void DebriefingDialogTest::tabOrderIsTheForms()
+{
+    // The form's own order: the controls follow the first section, and End5Text2 stands
+    // among the End2 controls.
+    const QStringList order = {
+        "Check1", "End1Text1", "End1Text2", "End1lineBreakButton", "CreateButton", "CancelButton",
+        "Check2", "End2Text1", "End2Text2", "End2lineBreakButton", "End5Text2",
+        "Check3", "End3Text1", "End3Text2", "End3lineBreakButton",
+        "Check4", "End4Text1", "End4Text2", "End4lineBreakButton",
+        "Check5", "End5Text1", "End5lineBreakButton",
+        "Check6", "End6Text1", "End6Text2", "End6lineBreakButton",
+        "Check7", "LooseText1", "LooseText2", "LooselineBreakButton"};
+    Program program;
+    QCOMPARE(tabChain(program.open("debriefing"), order), order);
 }
 
 void DebriefingDialogTest::tabIndicatorFollowsTheTab_data()

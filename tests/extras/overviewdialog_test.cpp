@@ -72,6 +72,10 @@ void OverviewDialogTest::opensInStateBoth()
         verifyBox(form, name, true, QString());
     QVERIFY(child<QPushButton>(form, "lineBreakButton")->isEnabled());
     QCOMPARE(form->focusWidget(), child<QWidget>(form, "Text1"));
+    // The boxes and buttons come first, the options last.
+    const QStringList order = {"Text1", "Text2", "Text3", "Text4", "CreateButton", "CancelButton",
+                               "Check1", "Check2", "lineBreakButton"};
+    QCOMPARE(tabChain(form, order), order);
 }
 
 void OverviewDialogTest::optionPairTransitions_data()

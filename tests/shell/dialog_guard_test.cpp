@@ -43,6 +43,8 @@ class DialogGuardTest : public QObject {
 private slots:
     void everyWayOfClosingReleasesTheGuard_data();
     void everyWayOfClosingReleasesTheGuard();
+    void closingGivesTheFocusBackToMainsControl_data();
+    void closingGivesTheFocusBackToMainsControl();
     void reopenedDialogShowsDesignTimeValues();
     void showDialogKeepsOneInstance();
     void unknownFormOpensNothing();
@@ -86,6 +88,31 @@ void DialogGuardTest::everyWayOfClosingReleasesTheGuard()
     QVERIFY(program.mainEnabled());
     QVERIFY(!program.editor->form(QStringLiteral("probe")));
     QVERIFY(!form->isVisible());
+    // Disabling Main took the focus from the document; closing gives it back.
+    QCOMPARE(program.main().focusWidget(), program.main().textPreview());
+}
+
+void DialogGuardTest::closingGivesTheFocusBackToMainsControl_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::newRow("document") << "textPreview";
+    QTest::newRow("a command button") << "removeSimpleTaskButton";
+}
+
+void DialogGuardTest::closingGivesTheFocusBackToMainsControl()
+{
+    QFETCH(QString, control);
+    Program program;
+    program.editor->registerForm(QStringLiteral("probe"), [](Editor& e) { return new ProbeForm(e); });
+    auto* focused = child<QWidget>(&program.main(), control);
+    focused->setFocus();
+    QCOMPARE(program.main().focusWidget(), focused);
+
+    for (int round = 0; round < 2; ++round) {
+        click(program.open(QStringLiteral("probe")), QStringLiteral("CancelButton"));
+        QCOMPARE(program.main().focusWidget(), focused);
+        Program::settle();
+    }
 }
 
 void DialogGuardTest::reopenedDialogShowsDesignTimeValues()

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 
@@ -28,6 +29,7 @@ private slots:
     void helpOpensTheHelpFileByBareName();
     void minimizeKeepsDocumentAndSelection();
     void fixedClientSize();
+    void startsCentredOnTheScreen();
 };
 
 void MainWindowTest::startsWithHeaderAndNotSavedYet()
@@ -165,11 +167,12 @@ void MainWindowTest::statusBarPanelsFollowTheKeys()
     program.platform.capsLock = false;
     QTRY_VERIFY_WITH_TIMEOUT(!caps->isEnabled(), 2000);
 
-    const bool insertBefore = ins->isEnabled();
+    // The Insert toggle starts off: INS is greyed until the key is pressed.
+    QVERIFY(!ins->isEnabled());
     QTest::keyClick(program.main().textPreview(), Qt::Key_Insert);
-    QCOMPARE(ins->isEnabled(), !insertBefore);
+    QVERIFY(ins->isEnabled());
     QTest::keyClick(program.main().textPreview(), Qt::Key_Insert);
-    QCOMPARE(ins->isEnabled(), insertBefore);
+    QVERIFY(!ins->isEnabled());
 }
 
 void MainWindowTest::exitAsksEveryTime_data()
@@ -240,6 +243,15 @@ void MainWindowTest::fixedClientSize()
     QCOMPARE(program.main().width(), 954);
     QCOMPARE(program.main().centralWidget()->height() + program.main().statusBar()->height(), 581);
     QCOMPARE(program.main().minimumSize(), program.main().maximumSize());
+}
+
+void MainWindowTest::startsCentredOnTheScreen()
+{
+    Program program;
+    const QRect screen = program.main().screen()->availableGeometry();
+    const QPoint offset = program.main().geometry().center() - screen.center();
+    QVERIFY2(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2,
+             qPrintable(QStringLiteral("off centre by %1, %2").arg(offset.x()).arg(offset.y())));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -105,4 +105,19 @@ void click(QWidget* form, const QString& buttonName)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+QStringList tabChain(QWidget* form, const QStringList& names)
+{
+    QStringList chain;
+    QWidget* start = form && !names.isEmpty() ? form->findChild<QWidget*>(names.first()) : nullptr;
+    QWidget* widget = start;
+    while (widget) {
+        if (names.contains(widget->objectName()) && !chain.contains(widget->objectName()))
+            chain << widget->objectName();
+        widget = widget->nextInFocusChain();
+        if (widget == start)
+            break;
+    }
+    return chain;
+}
+
 } // namespace saltor::testing

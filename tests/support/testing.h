@@ -58,5 +58,8 @@ QByteArray readFileBytes(const QString& path);
 bool writeFileBytes(const QString& path, const QByteArray& bytes);
 // Clicks a named button of form.
 void click(QWidget* form, const QString& buttonName);
+// The controls of form listed in names, in the order the Tab key visits them, starting from
+// the first name.
+QStringList tabChain(QWidget* form, const QStringList& names);
 
 } // namespace saltor::testing
