@@ -62,6 +62,10 @@ void Editor::raiseOpenDialog()
 {
     for (const QPointer<Form>& form : std::as_const(m_forms)) {
         if (form && form->isVisible() && form->isEnabled() && !form->isUnloading()) {
+            // The window manager may offer a minimize box; a minimized dialog would leave
+            // Main locked with nothing to click.
+            if (form->isMinimized())
+                form->showNormal();
             form->raise();
             form->activateWindow();
             return;

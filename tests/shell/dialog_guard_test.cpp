@@ -201,6 +201,13 @@ void DialogGuardTest::activatingMainBringsTheDialogBack()
     QVERIFY(QTest::qWaitForWindowActive(form));
     program.main().activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(form));
+
+    // A minimized dialog comes back too.
+    form->showMinimized();
+    QTRY_VERIFY(form->isMinimized());
+    program.main().activateWindow();
+    QTRY_VERIFY(!form->isMinimized());
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(form));
 }
 
 void DialogGuardTest::aboutBoxOpensWithTheGuard()
