@@ -7,6 +7,7 @@
 #include "shell/filecommands.h"
 #include "shell/fonts.h"
 #include "shell/keystatusbar.h"
+#include "shell/linebreakkeys.h"
 #include "shell/pictures.h"
 #include "shell/windowsettings.h"
 
@@ -188,6 +189,7 @@ MainWindow::MainWindow(Editor& editor)
     m_statusBar = new KeyStatusBar(editor.platform());
     setStatusBar(m_statusBar);
     m_textPreview->installEventFilter(this);
+    LineBreakKeys::install(m_textPreview);
 
     createMenus();
     connectCommands();

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "shell/editor.h"
 #include "shell/fonts.h"
+#include "shell/linebreakkeys.h"
 #include "shell/form.h"
 
 #include <QApplication>
@@ -164,6 +165,7 @@ QPlainTextEdit* multiLineBox(const QString& name)
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setTabChangesFocus(true);
+    LineBreakKeys::install(box);
     return box;
 }
 

@@ -29,6 +29,8 @@ private slots:
     void helpOpensTheHelpFileByBareName();
     void minimizeKeepsDocumentAndSelection();
     void fixedClientSize();
+    void modifiedEnterStartsAPlainNewLine_data();
+    void modifiedEnterStartsAPlainNewLine();
     void startsCentredOnTheScreen();
 };
 
@@ -252,6 +254,34 @@ void MainWindowTest::startsCentredOnTheScreen()
     const QPoint offset = program.main().geometry().center() - screen.center();
     QVERIFY2(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2,
              qPrintable(QStringLiteral("off centre by %1, %2").arg(offset.x()).arg(offset.y())));
+}
+
+void MainWindowTest::modifiedEnterStartsAPlainNewLine_data()
+{
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("enter") << int(Qt::NoModifier);
+    QTest::newRow("shift+enter") << int(Qt::ShiftModifier);
+    QTest::newRow("ctrl+enter") << int(Qt::ControlModifier);
+}
+
+void MainWindowTest::modifiedEnterStartsAPlainNewLine()
+{
+    // Qt would put a Unicode line separator into the text; the script needs a real line break,
+    // in the document and in every multi-line box of the dialogs.
+    QFETCH(int, modifiers);
+    Program program;
+    program.setDocument(QString());
+    QTest::keyClicks(program.main().textPreview(), QStringLiteral("a"));
+    QTest::keyClick(program.main().textPreview(), Qt::Key_Return, Qt::KeyboardModifiers(modifiers));
+    QTest::keyClicks(program.main().textPreview(), QStringLiteral("b"));
+    QCOMPARE(program.document(), QStringLiteral("a\r\nb"));
+
+    Form* comment = program.open(QStringLiteral("Addcomment"));
+    auto* box = child<QPlainTextEdit>(comment, QStringLiteral("comment"));
+    QTest::keyClicks(box, QStringLiteral("c"));
+    QTest::keyClick(box, Qt::Key_Return, Qt::KeyboardModifiers(modifiers));
+    QTest::keyClicks(box, QStringLiteral("d"));
+    QCOMPARE(textOf(box), QStringLiteral("c\r\nd"));
 }
 
 QTEST_MAIN(MainWindowTest)
