@@ -1,0 +1,304 @@
+#include "sequence.h"
+
+#include "dialogmodel.h"
+#include "mainmodel.h"
+#include "randomtext.h"
+#include "textcompare.h"
+#include "useractions.h"
+
+#include "shell/comments.h"
+#include "shell/editor.h"
+#include "shell/form.h"
+#include "shell/mainwindow.h"
+#include "support/testing.h"
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+
+// Sequence: what the user does to Main.
+
+namespace saltor::stress {
+
+namespace {
+
+using Kind = RandomPlatform::Kind;
+
+} // namespace
+
+void Sequence::clickMainButton(const QString& name)
+{
+    auto* button = main().findChild<QPushButton*>(name);
+    if (!button)
+        return fail(QStringLiteral("Main has no button ") + name);
+    button->click();
+    if (name == QLatin1String("addNoteButton"))
+        note();
+    else
+        expectOpened(formOpenedBy(name));
+}
+
+void Sequence::triggerMenu(const QString& name)
+{
+    auto* action = main().findChild<QAction*>(name);
+    if (!action)
+        return fail(QStringLiteral("Main has no menu item ") + name);
+    const QString opened = formOpenedBy(name);
+    if (!opened.isEmpty()) {
+        action->trigger();
+        return expectOpened(opened);
+    }
+    if (name == QLatin1String("mnuCut") || name == QLatin1String("mnuCopy") || name == QLatin1String("mnuPaste"))
+        return cutCopyPaste(name);
+    if (name == QLatin1String("mnuSelectAll"))
+        return selectAll();
+    if (name == QLatin1String("mnuFind"))
+        return find();
+    action->trigger();
+    if (name == QLatin1String("mnuNew")) {
+        newDocument();
+    } else if (name == QLatin1String("mnuOpen")) {
+        openDocument();
+    } else if (name == QLatin1String("mnuSaveAs")) {
+        count(QStringLiteral("Save As"));
+        expectSave(kSqfFilter, m_doc, true);
+    } else if (name == QLatin1String("mnuMinimize")) {
+        m_minimized = true;
+        if (!main().isMinimized())
+            fail(QStringLiteral("Minimize left Main as it was"));
+    } else if (name == QLatin1String("mnuExit")) {
+        exitQuestion();
+    } else if (name == QLatin1String("mnuClear")) {
+        clearDocument();
+    } else if (name == QLatin1String("mnuAddNote")) {
+        note();
+    } else if (name == QLatin1String("mnuAddDateMark")) {
+        count(QStringLiteral("date mark"));
+        expectAppended(dateMarkComment(m_platform.date));
+    } else if (name == QLatin1String("mnuHelpContents")) {
+        ++m_helps;
+        if (m_platform.helpOpened.value(m_platform.helpOpened.size() - 1) != QLatin1String("Saltor Editor Help.chm"))
+            fail(QStringLiteral("Help Contents did not ask for the help file"));
+    } else {
+        fail(QStringLiteral("no model for the menu item ") + name);
+    }
+}
+
+void Sequence::newDocument()
+{
+    const auto* question = expectMessage(QStringLiteral("All unsaved data will be lost. Do you really want to do ?"),
+                                         MessageButtons::YesNo, MessageIcon::Question, QStringLiteral("Creating ..."));
+    if (!question || question->answer != MessageAnswer::Yes)
+        return count(QStringLiteral("New declined"));
+    count(QStringLiteral("New"));
+    m_doc = kHeader;
+    m_lineEnd = kCrLf;
+    m_docFormat = Format::Utf8;
+    m_address = kNotSavedYet;
+    rebaselineCursor();
+}
+
+void Sequence::openDocument()
+{
+    const auto* dialog = nextAsked(Kind::OpenFile, QStringLiteral("the Open dialog"));
+    if (!dialog)
+        return;
+    checkFileDialog(*dialog, kSqfFilter);
+    if (!dialog->path)
+        return count(QStringLiteral("Open cancelled"));
+    const QString path = *dialog->path;
+    m_lastPath = path;
+    note(path);
+    if (!m_fileTexts.contains(path)) {
+        count(QStringLiteral("Open failed"));
+        return expectFailureNamed(path);
+    }
+    count(QStringLiteral("Open"));
+    m_doc = m_fileTexts.value(path);
+    m_lineEnd = lineEndOf(m_doc);
+    m_docFormat = m_fileFormats.value(path);
+    m_address = path;
+    const QTextCursor caret = main().textPreview()->textCursor();
+    if (caret.anchor() != 0 || caret.position() != 0)
+        fail(QStringLiteral("after Open the caret is not at the start"));
+    rebaselineCursor();
+}
+
+void Sequence::exitQuestion()
+{
+    const auto* question = expectMessage(QStringLiteral("All unsaved data will be lost. Do you really want to exit ?"),
+                                         MessageButtons::YesNo, MessageIcon::Question, QStringLiteral("Exiting ..."));
+    if (!question || question->answer != MessageAnswer::Yes)
+        return count(QStringLiteral("Exit declined"));
+    // The program ends here; so does the sequence.
+    count(QStringLiteral("Exit"));
+    ++m_ends;
+    m_ended = true;
+}
+
+void Sequence::selectAll()
+{
+    main().findChild<QAction*>(QStringLiteral("mnuSelectAll"))->trigger();
+    QPlainTextEdit* edit = main().textPreview();
+    const QTextCursor cursor = edit->textCursor();
+    if (cursor.selectionStart() != 0 || cursor.selectionEnd() != edit->document()->characterCount() - 1)
+        fail(QStringLiteral("Select All did not select the whole document"));
+    count(QStringLiteral("Select All"));
+    rebaselineCursor();
+}
+
+void Sequence::clearDocument()
+{
+    const auto* question = expectMessage(QStringLiteral("This will clear everything ! Do you really want to do ?"),
+                                         MessageButtons::YesNo, MessageIcon::Exclamation, QStringLiteral("Clearing ..."));
+    if (!question || question->answer != MessageAnswer::Yes)
+        return count(QStringLiteral("Clear declined"));
+    count(QStringLiteral("Clear"));
+    m_doc.clear();
+    m_lineEnd = kCrLf;
+    rebaselineCursor();
+}
+
+void Sequence::cutCopyPaste(const QString& command)
+{
+    QPlainTextEdit* edit = main().textPreview();
+    const QString before = m_doc;
+    const bool uniform = withLineEnds(before, m_lineEnd) == before;
+    const QString selected = selectedText(edit, m_lineEnd);
+    const QString clipboard = m_platform.clipboard.value_or(QString());
+    main().findChild<QAction*>(command)->trigger();
+    const QString now = main().document().text();
+
+    if (command != QLatin1String("mnuPaste")) {
+        if (m_platform.clipboard != std::optional<QString>(selected))
+            fail(QStringLiteral("the clipboard holds \"%1\" instead of the selection \"%2\"")
+                     .arg(shown(m_platform.clipboard.value_or(QStringLiteral("<no text>"))), shown(selected)));
+    }
+    if (command == QLatin1String("mnuCopy"))
+        return count(QStringLiteral("Copy"));
+    // Where the line ends are all alike, the change is exactly the selection replaced.
+    const QString inserted = command == QLatin1String("mnuPaste") ? withLineEnds(clipboard, m_lineEnd) : QString();
+    if (uniform && !isSplice(before, now, selected, inserted))
+        fail(QStringLiteral("%1 did not replace the selection \"%2\" with \"%3\": before \"%4\", after \"%5\"")
+                 .arg(command, shown(selected), shown(inserted), shown(before), shown(now)));
+    count(command == QLatin1String("mnuCut") ? QStringLiteral("Cut") : QStringLiteral("Paste"));
+    m_doc = now;
+    rebaselineCursor();
+}
+
+void Sequence::find()
+{
+    QPlainTextEdit* edit = main().textPreview();
+    const QString raw = edit->document()->toRawText();
+    main().findChild<QAction*>(QStringLiteral("mnuFind"))->trigger();
+    const auto* input = nextAsked(Kind::Input, QStringLiteral("the Find input box"));
+    if (!input)
+        return;
+    if (input->prompt != QLatin1String("Find specific string ..."))
+        fail(QStringLiteral("Find asked \"%1\"").arg(input->prompt));
+    const QString needle = input->text;
+    note(QStringLiteral("\"") + shown(needle) + QLatin1Char('"'));
+    const QTextCursor cursor = edit->textCursor();
+    int start = m_anchor, end = m_position; // nothing found: the selection stays
+    bool moved = false;
+    if (!raw.isEmpty() && needle.isEmpty()) {
+        start = end = int(raw.size());
+        moved = true;
+    } else if (!raw.isEmpty()) {
+        const qsizetype at = raw.lastIndexOf(needle, -1, Qt::CaseInsensitive);
+        if (at >= 0) {
+            start = int(at);
+            end = int(at + needle.size());
+            moved = true;
+        }
+    }
+    if (moved && (cursor.selectionStart() != start || cursor.selectionEnd() != end))
+        fail(QStringLiteral("Find selected %1 to %2 instead of %3 to %4")
+                 .arg(cursor.selectionStart())
+                 .arg(cursor.selectionEnd())
+                 .arg(start)
+                 .arg(end));
+    count(moved ? QStringLiteral("Find found") : QStringLiteral("Find found nothing"));
+    if (moved)
+        rebaselineCursor();
+}
+
+void Sequence::note()
+{
+    const auto* input = nextAsked(Kind::Input, QStringLiteral("the note's input box"));
+    if (!input)
+        return;
+    if (input->prompt != QLatin1String("Write your singleline note here:"))
+        fail(QStringLiteral("Add note asked \"%1\"").arg(input->prompt));
+    count(QStringLiteral("note"));
+    expectAppended(noteComment(input->text));
+}
+
+void Sequence::typeIntoDocument()
+{
+    QPlainTextEdit* edit = main().textPreview();
+    const QString typed = randomText(m_random, true).remove(QLatin1Char('\t'));
+    note(QStringLiteral("\"") + shown(typed) + QLatin1Char('"'));
+    const QString before = m_doc;
+    const bool uniform = withLineEnds(before, m_lineEnd) == before;
+    // No key at all leaves the selection in place.
+    const QString selected = typed.isEmpty() ? QString() : selectedText(edit, m_lineEnd);
+    typeKeys(edit, typed);
+    const QString now = main().document().text();
+    if (uniform && !isSplice(before, now, selected, withLineEnds(typed, m_lineEnd)))
+        fail(QStringLiteral("typing did not put the keys in place of the selection: ") + difference(before, now));
+    count(QStringLiteral("typing into the document"));
+    m_doc = now;
+    rebaselineCursor();
+}
+
+void Sequence::selectInDocument()
+{
+    QPlainTextEdit* edit = main().textPreview();
+    const int end = edit->document()->characterCount() - 1;
+    const int anchor = int(m_random.bounded(end + 1));
+    const int position = int(m_random.bounded(end + 1));
+    note(QStringLiteral("%1 to %2").arg(anchor).arg(position));
+    testing::setSelection(edit, anchor, position);
+    rebaselineCursor();
+}
+
+void Sequence::closeMain()
+{
+    if (!m_mainDialog.isEmpty())
+        return expectNothing([this] { main().close(); });
+    main().close();
+    exitQuestion();
+}
+
+void Sequence::restoreMain()
+{
+    main().showNormal();
+    m_minimized = false;
+    if (main().isMinimized())
+        fail(QStringLiteral("Main stays minimized"));
+}
+
+void Sequence::clickDisabledMainButton()
+{
+    const QList<QPushButton*>& buttons = main().mainCommandButtons();
+    QPushButton* button = buttons.at(int(m_random.bounded(int(buttons.size()))));
+    note(button->objectName());
+    expectNothing([button] { QTest::mouseClick(button, Qt::LeftButton); });
+}
+
+void Sequence::keysIntoDisabledMain()
+{
+    QPlainTextEdit* edit = main().textPreview();
+    expectNothing([edit] {
+        QTest::keyClicks(edit, QStringLiteral("typed"));
+        for (Qt::Key key : {Qt::Key_N, Qt::Key_O, Qt::Key_S, Qt::Key_A, Qt::Key_X, Qt::Key_V, Qt::Key_F})
+            QTest::keyClick(edit, key, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_F1);
+    });
+}
+
+} // namespace saltor::stress

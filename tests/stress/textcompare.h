@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace saltor::stress {
+
+// Comparing texts the way the model needs: line breaks written one way, a change that is
+// one splice, and a readable account of where two texts part.
+
+// piece with every line break (CRLF, CR or LF) written as lineEnd.
+QString withLineEnds(const QString& piece, const QString& lineEnd);
+QString withoutLineBreaks(QString piece);
+
+// True when now is before with removed replaced by inserted at one position.
+bool isSplice(const QString& before, const QString& now, const QString& removed, const QString& inserted);
+
+// A text as a failure shows it: line breaks and tabs escaped, a window around at.
+QString shown(const QString& value, qsizetype at = 0);
+// Where expected and got part, with a window of each.
+QString difference(const QString& expected, const QString& got);
+
+} // namespace saltor::stress
