@@ -2,8 +2,8 @@
 # A person types into the document, saves it through the real file dialog, and exits.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-e2e_start "$1"
 trap e2e_stop EXIT
+e2e_start "$1"
 
 # The caret starts at the top of the document: go to its end and type a statement.
 e2e_keys ctrl+End
