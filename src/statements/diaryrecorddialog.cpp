@@ -3,7 +3,6 @@
 #include "shell/editor.h"
 #include "shell/fonts.h"
 #include "statements/dialogframe.h"
-#include "statements/dialogsettings.h"
 #include "statements/markupguard.h"
 #include "statements/recordstatements.h"
 
@@ -24,7 +23,7 @@ const QString kFormName = QStringLiteral("createDiaryRecord");
 
 } // namespace
 
-DiaryRecordDialog::DiaryRecordDialog(Editor& editor) : Form(editor, kFormName, dialogSettings(kFormName))
+DiaryRecordDialog::DiaryRecordDialog(Editor& editor) : HostDialog(editor, kFormName)
 {
     m_unitName = singleLineBox(QStringLiteral("unitName"));
     m_recordPart = singleLineBox(QStringLiteral("recordPart"));
@@ -67,43 +66,16 @@ DiaryRecordDialog::DiaryRecordDialog(Editor& editor) : Form(editor, kFormName, d
     layout->addWidget(functions);
     layout->addWidget(controls);
 
-    const QList<QPushButton*> buttons = hostDialogButtons(this);
-    QWidget* previous = m_recordDescription;
     setTabOrder(m_unitName, m_recordPart);
     setTabOrder(m_recordPart, m_recordDescription);
-    for (QPushButton* button : buttons) {
-        setTabOrder(previous, button);
-        previous = button;
-    }
-    setTabOrder(previous, m_check);
-
+    setTabOrder(connectHostButtons(m_recordDescription, m_recordDescription), m_check);
     connect(m_check, &QCheckBox::toggled, this, &DiaryRecordDialog::Check_Click);
-    connect(buttons.at(0), &QPushButton::clicked, this, &DiaryRecordDialog::addMarkerButton_Click);
-    connect(buttons.at(1), &QPushButton::clicked, this, &DiaryRecordDialog::addLineBreakButton_Click);
-    connect(buttons.at(2), &QPushButton::clicked, this, &DiaryRecordDialog::addPictureButton_Click);
-    connect(add, &QPushButton::clicked, this, &DiaryRecordDialog::AddButton_Click);
-    connect(cancel, &QPushButton::clicked, this, &DiaryRecordDialog::CancelButton_Click);
     m_unitName->setFocus();
 }
 
 void DiaryRecordDialog::Check_Click()
 {
     setFieldActive(m_recordPart, m_check->isChecked());
-}
-
-void DiaryRecordDialog::addMarkerButton_Click()
-{
-    editor().showDialog(markupDialogFor(kFormName, MarkupKind::Marker));
-}
-
-void DiaryRecordDialog::addLineBreakButton_Click()
-{
-    appendLineBreak(m_recordDescription);
-}
-
-void DiaryRecordDialog::addPictureButton_Click()
-{
-    editor().showDialog(markupDialogFor(kFormName, MarkupKind::Picture));
 }
 
 void DiaryRecordDialog::AddButton_Click()
@@ -118,11 +90,6 @@ void DiaryRecordDialog::AddButton_Click()
                                                boxText(m_recordDescription));
         return diaryRecordStatement(boxText(m_unitName), boxText(m_recordDescription));
     });
-}
-
-void DiaryRecordDialog::CancelButton_Click()
-{
-    editor().closeDialogGuard(this);
 }
 
 } // namespace saltor

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/form.h"
+#include "statements/hostdialog.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -10,18 +10,14 @@ namespace saltor {
 
 // createDiaryRecord: one diary record of a unit, as plain text or as a named section
 // (while Check is ticked). Host of the markup dialogs that add to recordDescription.
-class DiaryRecordDialog : public Form {
+class DiaryRecordDialog : public HostDialog {
     Q_OBJECT
 public:
     explicit DiaryRecordDialog(Editor& editor);
 
     // Switches recordPart on or off with Check; its text is kept either way.
     void Check_Click();
-    void addMarkerButton_Click();
-    void addLineBreakButton_Click();
-    void addPictureButton_Click();
-    void AddButton_Click();
-    void CancelButton_Click();
+    void AddButton_Click() override;
 
 private:
     QLineEdit* m_unitName = nullptr;

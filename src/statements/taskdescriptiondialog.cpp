@@ -2,7 +2,6 @@
 
 #include "shell/editor.h"
 #include "statements/dialogframe.h"
-#include "statements/dialogsettings.h"
 #include "statements/markupguard.h"
 #include "statements/recordstatements.h"
 
@@ -22,7 +21,7 @@ const QString kFormName = QStringLiteral("setSimpleTaskDescription");
 
 } // namespace
 
-TaskDescriptionDialog::TaskDescriptionDialog(Editor& editor) : Form(editor, kFormName, dialogSettings(kFormName))
+TaskDescriptionDialog::TaskDescriptionDialog(Editor& editor) : HostDialog(editor, kFormName)
 {
     m_taskName = singleLineBox(QStringLiteral("taskName"));
     m_taskNameText = singleLineBox(QStringLiteral("taskNameText"));
@@ -65,37 +64,11 @@ TaskDescriptionDialog::TaskDescriptionDialog(Editor& editor) : Form(editor, kFor
     layout->addWidget(functions);
     layout->addWidget(controls);
 
-    const QList<QPushButton*> buttons = hostDialogButtons(this);
-    QWidget* previous = m_waypointName;
     setTabOrder(m_taskName, m_taskNameText);
     setTabOrder(m_taskNameText, m_taskDescription);
     setTabOrder(m_taskDescription, m_waypointName);
-    for (QPushButton* button : buttons) {
-        setTabOrder(previous, button);
-        previous = button;
-    }
-
-    connect(buttons.at(0), &QPushButton::clicked, this, &TaskDescriptionDialog::addMarkerButton_Click);
-    connect(buttons.at(1), &QPushButton::clicked, this, &TaskDescriptionDialog::addLineBreakButton_Click);
-    connect(buttons.at(2), &QPushButton::clicked, this, &TaskDescriptionDialog::addPictureButton_Click);
-    connect(add, &QPushButton::clicked, this, &TaskDescriptionDialog::AddButton_Click);
-    connect(cancel, &QPushButton::clicked, this, &TaskDescriptionDialog::CancelButton_Click);
+    connectHostButtons(m_taskDescription, m_waypointName);
     m_taskName->setFocus();
-}
-
-void TaskDescriptionDialog::addMarkerButton_Click()
-{
-    editor().showDialog(markupDialogFor(kFormName, MarkupKind::Marker));
-}
-
-void TaskDescriptionDialog::addLineBreakButton_Click()
-{
-    appendLineBreak(m_taskDescription);
-}
-
-void TaskDescriptionDialog::addPictureButton_Click()
-{
-    editor().showDialog(markupDialogFor(kFormName, MarkupKind::Picture));
 }
 
 void TaskDescriptionDialog::AddButton_Click()
@@ -104,11 +77,6 @@ void TaskDescriptionDialog::AddButton_Click()
         return taskDescriptionStatement(boxText(m_taskName), boxText(m_taskDescription), boxText(m_taskNameText),
                                         boxText(m_waypointName));
     });
-}
-
-void TaskDescriptionDialog::CancelButton_Click()
-{
-    editor().closeDialogGuard(this);
 }
 
 } // namespace saltor

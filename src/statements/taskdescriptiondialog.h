@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/form.h"
+#include "statements/hostdialog.h"
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -9,16 +9,12 @@ namespace saltor {
 
 // setSimpleTaskDescription: the description, title and waypoint text of a task. Host of
 // the markup dialogs that add to taskDescription.
-class TaskDescriptionDialog : public Form {
+class TaskDescriptionDialog : public HostDialog {
     Q_OBJECT
 public:
     explicit TaskDescriptionDialog(Editor& editor);
 
-    void addMarkerButton_Click();
-    void addLineBreakButton_Click();
-    void addPictureButton_Click();
-    void AddButton_Click();
-    void CancelButton_Click();
+    void AddButton_Click() override;
 
 private:
     QLineEdit* m_taskName = nullptr;
