@@ -40,7 +40,6 @@ public:
     Form* showDialog(const QString& name);
     // The loaded instance of `name`, or nullptr.
     Form* form(const QString& name) const;
-    template <typename T> T* formAs(const QString& name) const { return qobject_cast<T*>(form(name)); }
 
     // Appends piece at the very end of the Document; the caret, selection and scroll of the
     // document stay as they were.
