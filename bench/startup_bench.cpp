@@ -2,6 +2,7 @@
 // Uses the display when there is one (run it under Xvfb for a real window system), else offscreen.
 #include "benchsupport.h"
 
+#include "app/formtable.h"
 #include "platform/qtplatform.h"
 #include "shell/editor.h"
 #include "shell/mainwindow.h"
@@ -31,6 +32,7 @@ void BM_StartEditor(benchmark::State& state)
     for (auto _ : state) {
         QtPlatform platform;
         Editor editor(platform);
+        registerForms(editor);
         showAndWait(editor.main());
     }
 }

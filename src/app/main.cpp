@@ -1,3 +1,4 @@
+#include "app/formtable.h"
 #include "platform/qtplatform.h"
 #include "shell/editor.h"
 #include "shell/mainwindow.h"
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Saltor Editor"));
     saltor::QtPlatform platform;
     saltor::Editor editor(platform);
+    saltor::registerForms(editor);
     editor.main().show();
     return QApplication::exec();
 }

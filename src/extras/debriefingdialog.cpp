@@ -2,12 +2,12 @@
 
 #include "extras/briefingpage.h"
 #include "extras/debriefingsection.h"
-#include "extras/formhelpers.h"
+#include "shell/tabchain.h"
 #include "shell/editor.h"
 #include "shell/filecommands.h"
 #include "shell/fonts.h"
-#include "statements/dialogframe.h"
-#include "statements/dialogsettings.h"
+#include "shell/dialogframe.h"
+#include "shell/dialogsettings.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #include "extras/debriefingsection.h"
 
-#include "extras/formhelpers.h"
+#include "shell/tabchain.h"
 #include "extras/guardedlinebreak.h"
 #include "shell/fonts.h"
-#include "statements/dialogframe.h"
+#include "shell/dialogframe.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

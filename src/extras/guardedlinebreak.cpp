@@ -1,6 +1,6 @@
 #include "extras/guardedlinebreak.h"
 
-#include "statements/dialogframe.h"
+#include "shell/dialogframe.h"
 
 #include <QPlainTextEdit>
 

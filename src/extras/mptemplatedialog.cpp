@@ -1,11 +1,11 @@
 #include "extras/mptemplatedialog.h"
 
-#include "extras/formhelpers.h"
+#include "shell/tabchain.h"
 #include "extras/mptemplate.h"
 #include "shell/editor.h"
 #include "shell/fonts.h"
-#include "statements/dialogframe.h"
-#include "statements/dialogsettings.h"
+#include "shell/dialogframe.h"
+#include "shell/dialogsettings.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,13 +1,13 @@
 #include "extras/overviewdialog.h"
 
-#include "extras/formhelpers.h"
+#include "shell/tabchain.h"
 #include "extras/guardedlinebreak.h"
 #include "extras/overviewpage.h"
 #include "shell/editor.h"
 #include "shell/filecommands.h"
 #include "shell/fonts.h"
-#include "statements/dialogframe.h"
-#include "statements/dialogsettings.h"
+#include "shell/dialogframe.h"
+#include "shell/dialogsettings.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

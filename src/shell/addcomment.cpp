@@ -1,9 +1,10 @@
+#include "shell/tabchain.h"
 #include "shell/addcomment.h"
 
 #include "shell/comments.h"
 #include "shell/editor.h"
-#include "statements/dialogframe.h"
-#include "statements/dialogsettings.h"
+#include "shell/dialogframe.h"
+#include "shell/dialogsettings.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -30,8 +31,7 @@ Addcomment::Addcomment(Editor& editor)
     layout->addLayout(field, 1);
     layout->addWidget(controlsFrame(QStringLiteral("Frame2"), add, cancel));
 
-    setTabOrder(m_comment, add);
-    setTabOrder(add, cancel);
+    setTabChain(this, {QStringLiteral("comment"), QStringLiteral("AddButton"), QStringLiteral("CancelButton")});
     m_comment->setFocus();
 
     connect(add, &QPushButton::clicked, this, &Addcomment::AddButton_Click);

@@ -1,11 +1,8 @@
 #include "shell/editor.h"
 
-#include "extras/extrasforms.h"
 #include "platform/platform.h"
 #include "shell/form.h"
 #include "shell/mainwindow.h"
-#include "shell/shellforms.h"
-#include "statements/statementforms.h"
 
 #include <QPushButton>
 
@@ -14,9 +11,6 @@ namespace saltor {
 Editor::Editor(Platform& platform)
     : m_platform(platform), m_main(std::make_unique<MainWindow>(*this))
 {
-    registerShellForms(*this);
-    registerStatementForms(*this);
-    registerExtrasForms(*this);
 }
 
 Editor::~Editor()
@@ -30,18 +24,13 @@ void Editor::registerForm(const QString& name, FormFactory factory)
     m_factories.insert(name, std::move(factory));
 }
 
-bool Editor::knowsForm(const QString& name) const
-{
-    return m_factories.contains(name);
-}
-
 Form* Editor::showDialog(const QString& name)
 {
     Form* instance = form(name);
     if (!instance) {
         const auto factory = m_factories.constFind(name);
         if (factory == m_factories.constEnd())
-            return nullptr;
+            qFatal("showDialog: no form is registered as %s", qPrintable(name));
         instance = (*factory)(*this);
         m_forms.insert(name, instance);
         instance->Form_Load();

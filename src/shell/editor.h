@@ -33,10 +33,10 @@ public:
 
     // Makes form `name` known to showDialog. Later registrations replace earlier ones.
     void registerForm(const QString& name, FormFactory factory);
-    bool knowsForm(const QString& name) const;
 
     // Creates the single instance of `name` if there is none (running its Form_Load) and
-    // shows it modeless, without an owner, in front. Unknown names do nothing.
+    // shows it modeless, without an owner, in front. A name that no form was registered
+    // under stops the program with that name: it is a fault of the program's own tables.
     Form* showDialog(const QString& name);
     // The loaded instance of `name`, or nullptr.
     Form* form(const QString& name) const;

@@ -29,11 +29,20 @@ void FileCommands::newDocument(Editor& editor)
         MessageButtons::YesNo, MessageIcon::Question, QStringLiteral("Creating ..."));
     if (answer != MessageAnswer::Yes)
         return;
-    MainWindow& main = editor.main();
+    startNewDocument(editor.main());
+    editor.main().textPreview()->setFocus();
+}
+
+void FileCommands::startNewDocument(MainWindow& main)
+{
     main.document().setText(QStringLiteral("// Created in Saltor Editor by Tavik\r\n"));
     main.document().setFormat(TextFormat{});
-    main.textPreview()->setFocus();
     main.address()->setText(QStringLiteral("... not saved yet"));
+}
+
+void FileCommands::saveDocumentAs(Editor& editor)
+{
+    saveTextFile(editor, kSqfFilter, editor.main().document().text(), true);
 }
 
 void FileCommands::loadTextFile(Editor& editor)

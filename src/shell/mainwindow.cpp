@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "shell/commentcommands.h"
+#include "shell/dialogframe.h"
 #include "shell/editcommands.h"
 #include "shell/editor.h"
 #include "shell/filecommands.h"
@@ -31,8 +32,6 @@ namespace saltor {
 
 namespace {
 
-const QString kInitialDocument = QStringLiteral("// Created in Saltor Editor by Tavik\r\n");
-const QString kNotSavedYet = QStringLiteral("... not saved yet");
 const QString kHelpFile = QStringLiteral("Saltor Editor Help.chm");
 
 struct ButtonRow {
@@ -57,15 +56,6 @@ constexpr std::array<ButtonRow, 12> kButtons = {{
     {"frmComments", "addNoteButton", "Add note", "Open the subform for inserting singleline note"},
     {"frmComments", "addCommentButton", "Add comment", "Open the subform for inserting multiline comment"},
 }};
-
-// The order in which the dialog guard switches the buttons (5 and 6 swapped against the
-// visual order).
-constexpr std::array<const char*, 12> kGuardOrder = {
-    "createDiaryRecordButton", "createSimpleTaskButton", "removeSimpleTaskButton",
-    "setSimpleTaskDescriptionButton", "setCurrentTaskButton", "setSimpleTaskDestinationButton",
-    "setTaskStateButton", "taskHintButton", "taskStateButton", "currentTaskButton",
-    "addNoteButton", "addCommentButton",
-};
 
 struct MenuRow {
     const char* menu;      // non-null starts a top-level menu
@@ -119,51 +109,45 @@ constexpr std::array<MenuRow, 41> kMenus = {{
     {nullptr, nullptr, "mnuAbout", "About", nullptr},
 }};
 
-// The commands that only open a dialog: button or menu item, and the form it shows.
-struct OpenRow {
+// The controls of Main that open a dialog, with the form each shows, and the twelve command
+// buttons with their place (1 to 12) in the order in which the dialog guard switches them,
+// which swaps 5 and 6 against the visual order. A row with a place is a button; one without
+// is a menu item. addNoteButton opens no form: it runs the Add note command.
+struct OpenerRow {
     const char* control;
     const char* form;
+    int guardPlace;
 };
 
-constexpr std::array<OpenRow, 21> kOpeners = {{
-    {"createDiaryRecordButton", "createDiaryRecord"},
-    {"mnuCreateDiaryRecord", "createDiaryRecord"},
-    {"createSimpleTaskButton", "createSimpleTask"},
-    {"mnuCreateSimpleTask", "createSimpleTask"},
-    {"removeSimpleTaskButton", "removeSimpleTask"},
-    {"mnuRemoveSimpleTask", "removeSimpleTask"},
-    {"setSimpleTaskDescriptionButton", "setSimpleTaskDescription"},
-    {"mnuSetSimpleTaskDescription", "setSimpleTaskDescription"},
-    {"setSimpleTaskDestinationButton", "setSimpleTaskDestination"},
-    {"mnuSetSimpleTaskDestination", "setSimpleTaskDestination"},
-    {"setCurrentTaskButton", "setCurrentTask"},
-    {"mnuSetCurrentTask", "setCurrentTask"},
-    {"setTaskStateButton", "setTaskState"},
-    {"mnuSetTaskState", "setTaskState"},
-    {"taskHintButton", "taskHint"},
-    {"mnuTaskHint", "taskHint"},
-    {"taskStateButton", "taskState"},
-    {"mnuTaskState", "taskState"},
-    {"currentTaskButton", "currentTask"},
-    {"mnuCurrentTask", "currentTask"},
-    {"addCommentButton", "Addcomment"},
+constexpr std::array<OpenerRow, 27> kOpeners = {{
+    {"createDiaryRecordButton", "createDiaryRecord", 1},
+    {"mnuCreateDiaryRecord", "createDiaryRecord", 0},
+    {"createSimpleTaskButton", "createSimpleTask", 2},
+    {"mnuCreateSimpleTask", "createSimpleTask", 0},
+    {"removeSimpleTaskButton", "removeSimpleTask", 3},
+    {"mnuRemoveSimpleTask", "removeSimpleTask", 0},
+    {"setSimpleTaskDescriptionButton", "setSimpleTaskDescription", 4},
+    {"mnuSetSimpleTaskDescription", "setSimpleTaskDescription", 0},
+    {"setCurrentTaskButton", "setCurrentTask", 5},
+    {"mnuSetCurrentTask", "setCurrentTask", 0},
+    {"setSimpleTaskDestinationButton", "setSimpleTaskDestination", 6},
+    {"mnuSetSimpleTaskDestination", "setSimpleTaskDestination", 0},
+    {"setTaskStateButton", "setTaskState", 7},
+    {"mnuSetTaskState", "setTaskState", 0},
+    {"taskHintButton", "taskHint", 8},
+    {"mnuTaskHint", "taskHint", 0},
+    {"taskStateButton", "taskState", 9},
+    {"mnuTaskState", "taskState", 0},
+    {"currentTaskButton", "currentTask", 10},
+    {"mnuCurrentTask", "currentTask", 0},
+    {"addNoteButton", nullptr, 11},
+    {"addCommentButton", "Addcomment", 12},
+    {"mnuAddComment", "Addcomment", 0},
+    {"mnuOverview", "overview", 0},
+    {"mnuBriefing", "debriefing", 0},
+    {"mnuMPtemplate", "MP_template", 0},
+    {"mnuAbout", "About", 0},
 }};
-
-constexpr std::array<OpenRow, 5> kMenuOpeners = {{
-    {"mnuAddComment", "Addcomment"},
-    {"mnuOverview", "overview"},
-    {"mnuBriefing", "debriefing"},
-    {"mnuMPtemplate", "MP_template"},
-    {"mnuAbout", "About"},
-}};
-
-QGroupBox* frameWithCaption(const QString& name, const QString& caption)
-{
-    auto* frame = new QGroupBox(caption);
-    frame->setObjectName(name);
-    frame->setFont(defaultDialogFont());
-    return frame;
-}
 
 } // namespace
 
@@ -194,10 +178,12 @@ MainWindow::MainWindow(Editor& editor)
     createMenus();
     connectCommands();
 
-    for (const char* name : kGuardOrder)
-        m_commandButtons.append(findChild<QPushButton*>(QLatin1String(name)));
+    m_commandButtons.resize(12);
+    for (const OpenerRow& row : kOpeners)
+        if (row.guardPlace > 0)
+            m_commandButtons[row.guardPlace - 1] = findChild<QPushButton*>(QLatin1String(row.control));
 
-    m_document.setText(kInitialDocument);
+    FileCommands::startNewDocument(*this);
     setTabOrder(m_textPreview, m_commandButtons.first());
     m_textPreview->setFocus();
 
@@ -221,15 +207,15 @@ QWidget* MainWindow::createLeftColumn()
     const std::array<std::pair<const char*, const char*>, 3> frameCaptions = {{
         {"frmRecords", "Records"}, {"frmFunctions", "Functions"}, {"frmComments", "Comments"}}};
     for (const auto& [name, caption] : frameCaptions) {
-        QGroupBox* frame = frameWithCaption(QLatin1String(name), QLatin1String(caption));
+        QGroupBox* box = frame(QLatin1String(name), QLatin1String(caption));
         if (QLatin1String(name) == QLatin1String("frmComments"))
-            new QHBoxLayout(frame);
+            new QHBoxLayout(box);
         else
-            new QVBoxLayout(frame);
-        frame->layout()->setContentsMargins(6, 4, 6, 6);
-        frame->layout()->setSpacing(3);
-        frames.insert(QLatin1String(name), frame);
-        layout->addWidget(frame);
+            new QVBoxLayout(box);
+        box->layout()->setContentsMargins(6, 4, 6, 6);
+        box->layout()->setSpacing(3);
+        frames.insert(QLatin1String(name), box);
+        layout->addWidget(box);
     }
     for (const ButtonRow& row : kButtons) {
         auto* button = new QPushButton(QLatin1String(row.caption));
@@ -257,7 +243,7 @@ QWidget* MainWindow::createPreviewColumn()
     layout->setSpacing(2);
 
     // A caption bar over the document; it holds no control.
-    QGroupBox* caption = frameWithCaption(QStringLiteral("frmPreview"), QStringLiteral("Preview code window"));
+    QGroupBox* caption = frame(QStringLiteral("frmPreview"), QStringLiteral("Preview code window"));
     caption->setFixedHeight(caption->fontMetrics().height() + 6);
     caption->setFlat(true);
     layout->addWidget(caption);
@@ -277,7 +263,7 @@ QWidget* MainWindow::createPreviewColumn()
     auto* fileLocation = new QLabel(QStringLiteral("File:"));
     fileLocation->setObjectName(QStringLiteral("fileLocation"));
     fileLocation->setFont(verdanaFont(6.75));
-    m_address = new QLabel(kNotSavedYet);
+    m_address = new QLabel;
     m_address->setObjectName(QStringLiteral("Address"));
     m_address->setFont(verdanaFont(6.75));
     m_address->setToolTip(QStringLiteral("Address to the opened/saved file"));
@@ -317,17 +303,15 @@ void MainWindow::connectCommands()
     auto action = [this](const char* name) { return findChild<QAction*>(QLatin1String(name)); };
     auto button = [this](const char* name) { return findChild<QPushButton*>(QLatin1String(name)); };
 
-    for (const OpenRow& row : kOpeners) {
+    for (const OpenerRow& row : kOpeners) {
+        if (!row.form)
+            continue;
         const QString form = QLatin1String(row.form);
         auto open = [this, form] { m_editor.showDialog(form); };
-        if (QPushButton* b = button(row.control))
-            connect(b, &QPushButton::clicked, this, open);
-        else if (QAction* a = action(row.control))
-            connect(a, &QAction::triggered, this, open);
-    }
-    for (const OpenRow& row : kMenuOpeners) {
-        const QString form = QLatin1String(row.form);
-        connect(action(row.control), &QAction::triggered, this, [this, form] { m_editor.showDialog(form); });
+        if (row.guardPlace > 0)
+            connect(button(row.control), &QPushButton::clicked, this, open);
+        else
+            connect(action(row.control), &QAction::triggered, this, open);
     }
 
     connect(action("mnuNew"), &QAction::triggered, this, &MainWindow::mnuNew_Click);
@@ -380,7 +364,7 @@ void MainWindow::mnuOpen_Click()
 
 void MainWindow::mnuSaveAs_Click()
 {
-    FileCommands::saveTextFile(m_editor, QStringLiteral("SQF files (*.sqf)|*.sqf"), m_document.text(), true);
+    FileCommands::saveDocumentAs(m_editor);
 }
 
 void MainWindow::mnuMinimize_Click()

@@ -1,8 +1,9 @@
 #include "statements/createsimpletask.h"
 
+#include "shell/tabchain.h"
 #include "shell/editor.h"
-#include "statements/dialogframe.h"
-#include "statements/dialogsettings.h"
+#include "shell/dialogframe.h"
+#include "shell/dialogsettings.h"
 #include "statements/taskstatements.h"
 
 #include <QGroupBox>
@@ -42,10 +43,8 @@ CreateSimpleTask::CreateSimpleTask(Editor& editor)
     layout->addStretch(1);
     layout->addWidget(controlsFrame(QStringLiteral("Frame2"), add, cancel));
 
-    setTabOrder(m_taskName, m_taskUnit);
-    setTabOrder(m_taskUnit, m_taskDescription);
-    setTabOrder(m_taskDescription, add);
-    setTabOrder(add, cancel);
+    setTabChain(this, {QStringLiteral("taskName"), QStringLiteral("taskUnit"), QStringLiteral("taskDescription"),
+                       QStringLiteral("AddButton"), QStringLiteral("CancelButton")});
     m_taskName->setFocus();
 
     connect(add, &QPushButton::clicked, this, &CreateSimpleTask::AddButton_Click);

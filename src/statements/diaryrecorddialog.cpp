@@ -1,8 +1,9 @@
 #include "statements/diaryrecorddialog.h"
 
+#include "shell/tabchain.h"
 #include "shell/editor.h"
 #include "shell/fonts.h"
-#include "statements/dialogframe.h"
+#include "shell/dialogframe.h"
 #include "statements/markupguard.h"
 #include "statements/recordstatements.h"
 
@@ -66,9 +67,11 @@ DiaryRecordDialog::DiaryRecordDialog(Editor& editor) : HostDialog(editor, kFormN
     layout->addWidget(functions);
     layout->addWidget(controls);
 
-    setTabOrder(m_unitName, m_recordPart);
-    setTabOrder(m_recordPart, m_recordDescription);
-    setTabOrder(connectHostButtons(m_recordDescription, m_recordDescription), m_check);
+    connectHostButtons(m_recordDescription);
+    setTabChain(this, {QStringLiteral("unitName"), QStringLiteral("recordPart"), QStringLiteral("recordDescription"),
+                       QStringLiteral("addMarkerButton"), QStringLiteral("addLineBreakButton"),
+                       QStringLiteral("addPictureButton"), QStringLiteral("AddButton"), QStringLiteral("CancelButton"),
+                       QStringLiteral("Check")});
     connect(m_check, &QCheckBox::toggled, this, &DiaryRecordDialog::Check_Click);
     m_unitName->setFocus();
 }

@@ -1,8 +1,9 @@
 #include "statements/hostdialog.h"
 
+#include "shell/tabchain.h"
 #include "shell/editor.h"
-#include "statements/dialogframe.h"
-#include "statements/dialogsettings.h"
+#include "shell/dialogframe.h"
+#include "shell/dialogsettings.h"
 #include "statements/markupguard.h"
 
 #include <QPlainTextEdit>
@@ -32,20 +33,15 @@ void HostDialog::CancelButton_Click()
     editor().closeDialogGuard(this);
 }
 
-QWidget* HostDialog::connectHostButtons(QPlainTextEdit* hostBox, QWidget* previous)
+void HostDialog::connectHostButtons(QPlainTextEdit* hostBox)
 {
     m_hostBox = hostBox;
     const QList<QPushButton*> buttons = hostDialogButtons(this);
-    for (QPushButton* button : buttons) {
-        setTabOrder(previous, button);
-        previous = button;
-    }
     connect(buttons.at(0), &QPushButton::clicked, this, &HostDialog::addMarkerButton_Click);
     connect(buttons.at(1), &QPushButton::clicked, this, &HostDialog::addLineBreakButton_Click);
     connect(buttons.at(2), &QPushButton::clicked, this, &HostDialog::addPictureButton_Click);
     connect(buttons.at(3), &QPushButton::clicked, this, &HostDialog::AddButton_Click);
     connect(buttons.at(4), &QPushButton::clicked, this, &HostDialog::CancelButton_Click);
-    return previous;
 }
 
 } // namespace saltor

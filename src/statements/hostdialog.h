@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/tabchain.h"
 #include "shell/form.h"
 
 class QPlainTextEdit;
@@ -22,9 +23,8 @@ public:
     void CancelButton_Click();
 
 protected:
-    // Binds the host box and connects the five hostDialogButtons to their handlers, chaining
-    // them in the tab order after `previous`; returns the last of them.
-    QWidget* connectHostButtons(QPlainTextEdit* hostBox, QWidget* previous);
+    // Binds the host box and connects the five hostDialogButtons to their handlers.
+    void connectHostButtons(QPlainTextEdit* hostBox);
 
 private:
     QPlainTextEdit* m_hostBox = nullptr;

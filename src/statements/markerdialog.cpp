@@ -1,7 +1,8 @@
 #include "statements/markerdialog.h"
 
-#include "statements/dialogframe.h"
-#include "statements/dialogsettings.h"
+#include "shell/tabchain.h"
+#include "shell/dialogframe.h"
+#include "shell/dialogsettings.h"
 #include "statements/markup.h"
 #include "statements/markupguard.h"
 
@@ -43,9 +44,8 @@ MarkerDialog::MarkerDialog(Editor& editor, const MarkupBinding& binding)
 
     auto* add = controls->findChild<QPushButton*>(QStringLiteral("AddButton"));
     auto* cancel = controls->findChild<QPushButton*>(QStringLiteral("CancelButton"));
-    setTabOrder(m_markerName, m_textAssignedToMarker);
-    setTabOrder(m_textAssignedToMarker, add);
-    setTabOrder(add, cancel);
+    setTabChain(this, {QStringLiteral("markerName"), QStringLiteral("textAssignedToMarker"), QStringLiteral("AddButton"),
+                       QStringLiteral("CancelButton")});
     connect(add, &QPushButton::clicked, this, &MarkerDialog::AddButton_Click);
     connect(cancel, &QPushButton::clicked, this, &MarkerDialog::CancelButton_Click);
     m_markerName->setFocus();

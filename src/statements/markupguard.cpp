@@ -3,7 +3,7 @@
 #include "shell/editor.h"
 #include "shell/fonts.h"
 #include "shell/form.h"
-#include "statements/dialogframe.h"
+#include "shell/dialogframe.h"
 
 #include <QEvent>
 #include <QGroupBox>

@@ -1,8 +1,9 @@
 #include "statements/picturedialog.h"
 
+#include "shell/tabchain.h"
 #include "shell/fonts.h"
-#include "statements/dialogframe.h"
-#include "statements/dialogsettings.h"
+#include "shell/dialogframe.h"
+#include "shell/dialogsettings.h"
 #include "statements/markup.h"
 #include "statements/markupguard.h"
 
@@ -61,10 +62,8 @@ PictureDialog::PictureDialog(Editor& editor, const MarkupBinding& binding)
 
     auto* add = controls->findChild<QPushButton*>(QStringLiteral("AddButton"));
     auto* cancel = controls->findChild<QPushButton*>(QStringLiteral("CancelButton"));
-    setTabOrder(m_pictureName, m_pictureWidth);
-    setTabOrder(m_pictureWidth, m_pictureHeight);
-    setTabOrder(m_pictureHeight, add);
-    setTabOrder(add, cancel);
+    setTabChain(this, {QStringLiteral("pictureName"), QStringLiteral("pictureWidth"), QStringLiteral("pictureHeight"),
+                       QStringLiteral("AddButton"), QStringLiteral("CancelButton")});
     connect(add, &QPushButton::clicked, this, &PictureDialog::AddButton_Click);
     connect(cancel, &QPushButton::clicked, this, &PictureDialog::CancelButton_Click);
     m_pictureName->setFocus();

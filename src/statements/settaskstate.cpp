@@ -1,9 +1,10 @@
 #include "statements/settaskstate.h"
 
+#include "shell/tabchain.h"
 #include "shell/editor.h"
 #include "shell/fonts.h"
-#include "statements/dialogframe.h"
-#include "statements/dialogsettings.h"
+#include "shell/dialogframe.h"
+#include "shell/dialogsettings.h"
 #include "statements/taskstatements.h"
 
 #include <QGroupBox>
@@ -73,13 +74,10 @@ SetTaskState::SetTaskState(Editor& editor)
     layout->addStretch(1);
     layout->addWidget(controlsFrame(QStringLiteral("Frame2"), set, cancel));
 
-    setTabOrder(m_taskName, set);
-    setTabOrder(set, cancel);
-    QWidget* previous = cancel;
-    for (QRadioButton* radio : radios) {
-        setTabOrder(previous, radio);
-        previous = radio;
-    }
+    QStringList tabOrder = {QStringLiteral("taskName"), QStringLiteral("SetButton"), QStringLiteral("CancelButton")};
+    for (const StateOption& state : kStates)
+        tabOrder.append(QString::fromLatin1(state.name));
+    setTabChain(this, tabOrder);
     m_taskName->setFocus();
 
     for (int row = 0; row < radios.size(); ++row)

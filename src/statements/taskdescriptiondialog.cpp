@@ -1,7 +1,8 @@
 #include "statements/taskdescriptiondialog.h"
 
+#include "shell/tabchain.h"
 #include "shell/editor.h"
-#include "statements/dialogframe.h"
+#include "shell/dialogframe.h"
 #include "statements/markupguard.h"
 #include "statements/recordstatements.h"
 
@@ -64,10 +65,11 @@ TaskDescriptionDialog::TaskDescriptionDialog(Editor& editor) : HostDialog(editor
     layout->addWidget(functions);
     layout->addWidget(controls);
 
-    setTabOrder(m_taskName, m_taskNameText);
-    setTabOrder(m_taskNameText, m_taskDescription);
-    setTabOrder(m_taskDescription, m_waypointName);
-    connectHostButtons(m_taskDescription, m_waypointName);
+    connectHostButtons(m_taskDescription);
+    setTabChain(this, {QStringLiteral("taskName"), QStringLiteral("taskNameText"), QStringLiteral("taskDescription"),
+                       QStringLiteral("waypointName"), QStringLiteral("addMarkerButton"),
+                       QStringLiteral("addLineBreakButton"), QStringLiteral("addPictureButton"),
+                       QStringLiteral("AddButton"), QStringLiteral("CancelButton")});
     m_taskName->setFocus();
 }
 

@@ -1,9 +1,10 @@
 #include "statements/taskhint.h"
 
+#include "shell/tabchain.h"
 #include "shell/editor.h"
 #include "shell/fonts.h"
-#include "statements/dialogframe.h"
-#include "statements/dialogsettings.h"
+#include "shell/dialogframe.h"
+#include "shell/dialogsettings.h"
 #include "statements/taskstatements.h"
 
 #include <QCheckBox>
@@ -66,14 +67,9 @@ constexpr std::array<IconOption, 5> kIcons = {{
     {"canceledRadio", "Canceled", "taskFailed"},
 }};
 
-QString text(const char* literal)
-{
-    return QString::fromLatin1(literal);
-}
-
 template <typename T> T* verdana(T* control, const char* name)
 {
-    control->setObjectName(text(name));
+    control->setObjectName(QLatin1String(name));
     control->setFont(verdanaFont(8.25));
     return control;
 }
@@ -106,7 +102,7 @@ TaskHint::TaskHint(Editor& editor)
     colourGrid->addWidget(m_default, 0, 0, 1, 2);
     colourGrid->addWidget(m_manual, 1, 0, 1, 2);
     for (int row = 0; row < int(kPresets.size()); ++row) {
-        auto* radio = verdana(new QRadioButton(text(kPresets[size_t(row)].caption)), kPresets[size_t(row)].name);
+        auto* radio = verdana(new QRadioButton(QLatin1String(kPresets[size_t(row)].caption)), kPresets[size_t(row)].name);
         colourGrid->addWidget(radio, row, 2, 1, 2);
         m_colourRadios.append(radio);
     }
@@ -114,11 +110,11 @@ TaskHint::TaskHint(Editor& editor)
     colourGrid->setRowMinimumHeight(4, 4);
     for (int column = 0; column < int(kComponents.size()); ++column) {
         const Component& component = kComponents[size_t(column)];
-        QLabel* label = fieldLabel(text(component.label), text(component.caption));
+        QLabel* label = fieldLabel(QLatin1String(component.label), QLatin1String(component.caption));
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, QColor(component.red, component.green, component.blue));
         label->setPalette(palette);
-        auto* box = singleLineBox(text(component.box));
+        auto* box = singleLineBox(QLatin1String(component.box));
         box->setMinimumWidth(36);
         colourGrid->addWidget(label, 5, column);
         colourGrid->addWidget(box, 6, column);
@@ -131,7 +127,7 @@ TaskHint::TaskHint(Editor& editor)
     iconColumn->setSpacing(1);
     QList<QRadioButton*> iconRadios;
     for (const IconOption& option : kIcons) {
-        auto* radio = verdana(new QRadioButton(text(option.caption)), option.name);
+        auto* radio = verdana(new QRadioButton(QLatin1String(option.caption)), option.name);
         iconColumn->addWidget(radio);
         iconRadios.append(radio);
     }
@@ -158,12 +154,16 @@ TaskHint::TaskHint(Editor& editor)
     layout->addSpacing(3);
     layout->addWidget(controlsFrame(QStringLiteral("frmControls"), add, cancel));
 
-    const QList<QWidget*> tabOrder = {m_hintText, m_default, m_manual, iconRadios[0], add, cancel, lineBreak,
-                                      m_colourRadios[0], m_colourRadios[1], m_colourRadios[2], m_colourRadios[3],
-                                      m_components[0], m_components[1], m_components[2], m_components[3],
-                                      iconRadios[1], iconRadios[2], iconRadios[3], iconRadios[4]};
-    for (int i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    QStringList tabOrder = {QStringLiteral("hintText"), QStringLiteral("Check_default"), QStringLiteral("Check_manual"),
+                            QLatin1String(kIcons[0].name), QStringLiteral("AddButton"), QStringLiteral("CancelButton"),
+                            QStringLiteral("lineBreakButton")};
+    for (const ColourPreset& preset : kPresets)
+        tabOrder.append(QLatin1String(preset.name));
+    for (const Component& component : kComponents)
+        tabOrder.append(QLatin1String(component.box));
+    for (size_t i = 1; i < kIcons.size(); ++i)
+        tabOrder.append(QLatin1String(kIcons[i].name));
+    setTabChain(this, tabOrder);
     m_hintText->setFocus();
 
     // Connected after the design-time values are set: those raise no handler.
@@ -222,12 +222,12 @@ void TaskHint::colourRadio_Click(int row)
 {
     const ColourPreset& preset = kPresets[size_t(row)];
     for (int i = 0; i < m_components.size(); ++i)
-        m_components[i]->setText(text(preset.components[size_t(i)]));
+        m_components[i]->setText(QLatin1String(preset.components[size_t(i)]));
 }
 
 void TaskHint::iconRadio_Click(int row)
 {
-    m_selectedIcon = text(kIcons[size_t(row)].icon);
+    m_selectedIcon = QLatin1String(kIcons[size_t(row)].icon);
 }
 
 void TaskHint::lineBreakButton_Click()

@@ -1,9 +1,10 @@
 #include "statements/twofielddialog.h"
 
+#include "shell/tabchain.h"
 #include "shell/editor.h"
 #include "shell/fonts.h"
-#include "statements/dialogframe.h"
-#include "statements/dialogsettings.h"
+#include "shell/dialogframe.h"
+#include "shell/dialogsettings.h"
 #include "statements/taskstatements.h"
 
 #include <QBoxLayout>
@@ -16,27 +17,23 @@ namespace saltor {
 
 namespace {
 
-QString text(const char* literal)
-{
-    return QString::fromLatin1(literal);
-}
-
 // A field block of the row; the label wraps when it is longer than the dialog is wide.
 QBoxLayout* block(const TwoFieldBox& field, QLineEdit* box)
 {
-    QLabel* label = fieldLabel(text(field.label), text(field.labelText));
+    QLabel* label = fieldLabel(QLatin1String(field.label), QLatin1String(field.labelText));
     label->setWordWrap(true);
-    return fieldBlock(label, box, exampleLabel(text(field.example), text(field.exampleText)));
+    return fieldBlock(label, box, exampleLabel(QLatin1String(field.example), QLatin1String(field.exampleText)));
 }
 
 } // namespace
 
 TwoFieldDialog::TwoFieldDialog(Editor& editor, const TwoFieldRow& row)
-    : Form(editor, text(row.form), dialogSettings(text(row.form))), m_row(row)
+    : Form(editor, QLatin1String(row.form), dialogSettings(QLatin1String(row.form))), m_row(row)
 {
-    m_upper = singleLineBox(text(row.upper.box));
-    m_lower = singleLineBox(text(row.lower.box));
-    QPushButton* action = commandButton(text(row.actionButton), text(row.actionCaption), text(row.actionToolTip));
+    m_upper = singleLineBox(QLatin1String(row.upper.box));
+    m_lower = singleLineBox(QLatin1String(row.lower.box));
+    QPushButton* action = commandButton(QLatin1String(row.actionButton), QLatin1String(row.actionCaption),
+                                        QLatin1String(row.actionToolTip));
     QPushButton* cancel = cancelButton();
     if (row.verdanaButtons) {
         action->setFont(verdanaFont(8.25));
@@ -52,9 +49,8 @@ TwoFieldDialog::TwoFieldDialog(Editor& editor, const TwoFieldRow& row)
     QGroupBox* controls = controlsFrame(QStringLiteral("Frame2"), action, cancel);
     layout->addWidget(controls);
 
-    setTabOrder(m_upper, m_lower);
-    setTabOrder(m_lower, action);
-    setTabOrder(action, cancel);
+    setTabChain(this, {QLatin1String(row.upper.box), QLatin1String(row.lower.box), QLatin1String(row.actionButton),
+                       QStringLiteral("CancelButton")});
     m_upper->setFocus();
 
     const QString actionName = action->objectName();
@@ -90,8 +86,8 @@ void TwoFieldDialog::GetButton_Click()
 void TwoFieldDialog::runAction()
 {
     runStatementAction(*this, {m_upper, m_lower}, kFillAllFields, [this] {
-        return twoFieldStatement(box(m_row.piece1)->text(), text(m_row.middle),
-                                 box(m_row.piece3)->text(), text(m_row.end));
+        return twoFieldStatement(box(m_row.piece1)->text(), QLatin1String(m_row.middle),
+                                 box(m_row.piece3)->text(), QLatin1String(m_row.end));
     });
 }
 

@@ -1,6 +1,6 @@
 // The debriefing dialog: its seven sections, the tab indicator and the save.
 #include "extras/briefingpage.h"
-#include "statements/dialogframe.h"
+#include "shell/dialogframe.h"
 #include "support/testing.h"
 
 #include <QCheckBox>

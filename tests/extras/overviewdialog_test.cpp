@@ -2,7 +2,7 @@
 // file dialog.
 #include "extras/guardedlinebreak.h"
 #include "extras/overviewpage.h"
-#include "statements/dialogframe.h"
+#include "shell/dialogframe.h"
 #include "support/testing.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "support/testing.h"
 
-#include "statements/dialogframe.h"
+#include "shell/dialogframe.h"
 
 #include <QCheckBox>
 #include <QTest>

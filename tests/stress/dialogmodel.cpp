@@ -4,7 +4,7 @@
 #include "extras/mptemplate.h"
 #include "extras/overviewpage.h"
 #include "shell/comments.h"
-#include "statements/dialogframe.h"
+#include "shell/dialogframe.h"
 #include "statements/markup.h"
 #include "statements/recordstatements.h"
 #include "statements/taskstatements.h"

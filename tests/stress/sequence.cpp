@@ -6,10 +6,11 @@
 #include "textcompare.h"
 #include "useractions.h"
 
+#include "app/formtable.h"
 #include "shell/editor.h"
 #include "shell/form.h"
 #include "shell/mainwindow.h"
-#include "statements/dialogframe.h"
+#include "shell/dialogframe.h"
 #include "support/testing.h"
 
 #include <QCheckBox>
@@ -53,6 +54,7 @@ Sequence::Sequence(quint32 seed, bool traceSteps)
                             1 + int(m_random.bounded(28)));
     seedFiles();
     m_editor = std::make_unique<Editor>(m_platform);
+    registerForms(*m_editor);
     m_editor->main().show();
     m_doc = kHeader;
     m_lineEnd = kCrLf;

@@ -8,7 +8,7 @@
 
 #include "shell/editor.h"
 #include "shell/form.h"
-#include "statements/dialogframe.h"
+#include "shell/dialogframe.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,6 +1,7 @@
 #include "support/testing.h"
 
-#include "statements/dialogframe.h"
+#include "app/formtable.h"
+#include "shell/dialogframe.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -12,6 +13,7 @@ namespace saltor::testing {
 
 Program::Program() : editor(std::make_unique<Editor>(platform))
 {
+    registerForms(*editor);
     editor->main().show();
 }
 

@@ -4,7 +4,8 @@
 
 namespace saltor {
 
-// The window settings of a dialog form (every form but Main and About), by form name.
+// The window settings of a dialog form (every form but Main and About), by form name. A name
+// missing from the table stops the program with that name.
 const WindowSettings& dialogSettings(const QString& formName);
 
 } // namespace saltor

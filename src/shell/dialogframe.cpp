@@ -1,4 +1,4 @@
-#include "statements/dialogframe.h"
+#include "shell/dialogframe.h"
 
 #include "platform/platform.h"
 #include "shell/editor.h"

@@ -1,4 +1,4 @@
-#include "statements/dialogsettings.h"
+#include "shell/dialogsettings.h"
 
 #include <QHash>
 
@@ -53,9 +53,10 @@ QHash<QString, WindowSettings> buildTable()
 const WindowSettings& dialogSettings(const QString& formName)
 {
     static const QHash<QString, WindowSettings> table = buildTable();
-    static const WindowSettings none;
     const auto it = table.constFind(formName);
-    return it == table.constEnd() ? none : *it;
+    if (it == table.constEnd())
+        qFatal("no window settings for the form %s", qPrintable(formName));
+    return *it;
 }
 
 } // namespace saltor

@@ -1,9 +1,0 @@
-#pragma once
-
-namespace saltor {
-
-class Editor;
-
-void registerRecordDialogs(Editor& editor);
-
-} // namespace saltor

@@ -1,5 +1,0 @@
-# Task dialog suites
-saltor_add_test(tasks_statements_test taskstatements_test.cpp)
-saltor_add_test(tasks_dialogs_test taskdialogs_test.cpp)
-saltor_add_test(tasks_hintmode_test taskhintmode_test.cpp)
-saltor_add_test(statements_actionbuttons_test actionbuttons_test.cpp)
