@@ -2,12 +2,12 @@
 
 #include "extras/briefingpage.h"
 #include "extras/debriefingsection.h"
-#include "shell/tabchain.h"
-#include "shell/editor.h"
-#include "shell/filecommands.h"
-#include "shell/fonts.h"
 #include "shell/dialogframe.h"
 #include "shell/dialogsettings.h"
+#include "shell/editor.h"
+#include "shell/fonts.h"
+#include "shell/pagesave.h"
+#include "shell/tabchain.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -143,16 +143,7 @@ void DebriefingDialog::CreateButton_Click()
         }
     }
     const QString page = briefingPage(sections);
-
-    // A failed write was shown by saveTextFile; stay open so another file can be chosen.
-    // The file dialog and the message belong to Main, which the window manager raised with
-    // them: bring this dialog back in front of it.
-    if (FileCommands::saveTextFile(editor(), kFilter, page, false) == SaveOutcome::Failed) {
-        raise();
-        activateWindow();
-        return;
-    }
-    editor().closeDialogGuard(this);
+    savePageAndClose(*this, kFilter, page);
 }
 
 void DebriefingDialog::CancelButton_Click()

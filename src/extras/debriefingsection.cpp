@@ -1,9 +1,9 @@
 #include "extras/debriefingsection.h"
 
-#include "shell/tabchain.h"
 #include "extras/guardedlinebreak.h"
-#include "shell/fonts.h"
 #include "shell/dialogframe.h"
+#include "shell/fonts.h"
+#include "shell/tabchain.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
 #include "extras/mptemplatedialog.h"
 
-#include "shell/tabchain.h"
 #include "extras/mptemplate.h"
-#include "shell/editor.h"
-#include "shell/fonts.h"
 #include "shell/dialogframe.h"
 #include "shell/dialogsettings.h"
+#include "shell/editor.h"
+#include "shell/fonts.h"
+#include "shell/tabchain.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

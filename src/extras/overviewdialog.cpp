@@ -1,13 +1,13 @@
 #include "extras/overviewdialog.h"
 
-#include "shell/tabchain.h"
 #include "extras/guardedlinebreak.h"
 #include "extras/overviewpage.h"
-#include "shell/editor.h"
-#include "shell/filecommands.h"
-#include "shell/fonts.h"
 #include "shell/dialogframe.h"
 #include "shell/dialogsettings.h"
+#include "shell/editor.h"
+#include "shell/fonts.h"
+#include "shell/pagesave.h"
+#include "shell/tabchain.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -186,16 +186,7 @@ void OverviewDialog::CreateButton_Click()
     if (content.description)
         content.text = boxText(m_text4);
     const QString page = overviewPage(content);
-
-    // A failed write was shown by saveTextFile; stay open so another file can be chosen.
-    // The file dialog and the message belong to Main, which the window manager raised with
-    // them: bring this dialog back in front of it.
-    if (FileCommands::saveTextFile(editor(), kFilter, page, false) == SaveOutcome::Failed) {
-        raise();
-        activateWindow();
-        return;
-    }
-    editor().closeDialogGuard(this);
+    savePageAndClose(*this, kFilter, page);
 }
 
 void OverviewDialog::CancelButton_Click()

@@ -2,9 +2,9 @@
 #include "shell/addcomment.h"
 
 #include "shell/comments.h"
-#include "shell/editor.h"
 #include "shell/dialogframe.h"
 #include "shell/dialogsettings.h"
+#include "shell/editor.h"
 
 #include <QGroupBox>
 #include <QLabel>

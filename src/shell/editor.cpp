@@ -74,7 +74,7 @@ void Editor::forgetForm(Form* form)
 
 void Editor::appendToPreview(const QString& piece)
 {
-    m_main->appendToPreview(piece);
+    m_main->document().append(piece);
 }
 
 void Editor::openDialogGuard()

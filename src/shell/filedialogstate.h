@@ -11,7 +11,6 @@ class FileDialogState {
 public:
     // filter is one description-and-pattern pair joined by a bar: "SQF files (*.sqf)|*.sqf".
     void setFilter(const QString& filter) { m_filter = filter; }
-    QString filter() const { return m_filter; }
     QString fileName() const { return m_fileName; }
     void setFileName(const QString& fileName) { m_fileName = fileName; }
 

@@ -32,8 +32,6 @@ public:
     // The twelve command buttons in the fixed order in which the dialog guard switches them.
     const QList<QPushButton*>& mainCommandButtons() const { return m_commandButtons; }
 
-    void appendToPreview(const QString& piece) { m_document.append(piece); }
-
     // Disabling a window takes the focus from its control. The dialog guard keeps Main's
     // focus control before it disables Main, and SetFocus (the guard's last step) activates
     // Main and gives the focus back to that control, or to the document when none was kept.

@@ -1,9 +1,9 @@
 #include "statements/createsimpletask.h"
 
-#include "shell/tabchain.h"
-#include "shell/editor.h"
 #include "shell/dialogframe.h"
 #include "shell/dialogsettings.h"
+#include "shell/editor.h"
+#include "shell/tabchain.h"
 #include "statements/taskstatements.h"
 
 #include <QGroupBox>

@@ -1,10 +1,10 @@
 #include "statements/settaskstate.h"
 
-#include "shell/tabchain.h"
-#include "shell/editor.h"
-#include "shell/fonts.h"
 #include "shell/dialogframe.h"
 #include "shell/dialogsettings.h"
+#include "shell/editor.h"
+#include "shell/fonts.h"
+#include "shell/tabchain.h"
 #include "statements/taskstatements.h"
 
 #include <QGroupBox>

@@ -7,7 +7,6 @@ using namespace saltor::testing;
 
 // Every dialog form's window (caption, fixed client size, taskbar entry), its action button
 // (name, caption, tool tip) and its CancelButton, and that no button is a default button.
-// Forms that are not built yet are skipped by name.
 class ActionButtonsTest : public QObject {
     Q_OBJECT
 private slots:

@@ -5,7 +5,7 @@
 
 using namespace saltor;
 
-// The task statements byte for byte: the documented lines, values of blanks only, double
+// The task statements byte for byte: an example statement of each kind, values of blanks only, double
 // quotes, empty component values and multi-line values (their CRLF kept).
 class TaskStatementsTest : public QObject {
     Q_OBJECT

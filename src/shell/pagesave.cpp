@@ -1,0 +1,19 @@
+#include "shell/pagesave.h"
+
+#include "shell/editor.h"
+#include "shell/filecommands.h"
+#include "shell/form.h"
+
+namespace saltor {
+
+void savePageAndClose(Form& generator, const QString& filter, const QString& page)
+{
+    if (FileCommands::saveTextFile(generator.editor(), filter, page, false) == SaveOutcome::Failed) {
+        generator.raise();
+        generator.activateWindow();
+        return;
+    }
+    generator.editor().closeDialogGuard(&generator);
+}
+
+} // namespace saltor
