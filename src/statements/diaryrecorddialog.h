@@ -4,7 +4,6 @@
 
 class QCheckBox;
 class QLineEdit;
-class QPlainTextEdit;
 
 namespace saltor {
 
@@ -22,7 +21,6 @@ public:
 private:
     QLineEdit* m_unitName = nullptr;
     QLineEdit* m_recordPart = nullptr;
-    QPlainTextEdit* m_recordDescription = nullptr;
     QCheckBox* m_check = nullptr;
 };
 

@@ -3,7 +3,6 @@
 #include "statements/hostdialog.h"
 
 class QLineEdit;
-class QPlainTextEdit;
 
 namespace saltor {
 
@@ -19,7 +18,6 @@ public:
 private:
     QLineEdit* m_taskName = nullptr;
     QLineEdit* m_taskNameText = nullptr;
-    QPlainTextEdit* m_taskDescription = nullptr;
     QLineEdit* m_waypointName = nullptr;
 };
 
