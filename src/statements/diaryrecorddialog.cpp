@@ -18,7 +18,7 @@ DiaryRecordDialog::DiaryRecordDialog(Editor& editor)
     : HostDialog(editor, QStringLiteral("createDiaryRecord"), QStringLiteral("Create"),
                  QStringLiteral("Adds formated code for command createDiaryRecord into the preview code window"))
 {
-    m_unitName = singleLineBox(QStringLiteral("unitName"));
+    QLineEdit* unitName = singleLineBox(QStringLiteral("unitName"));
     m_recordPart = singleLineBox(QStringLiteral("recordPart"));
     m_check = new QCheckBox(QStringLiteral("Enabled"));
     m_check->setObjectName(QStringLiteral("Check"));
@@ -27,7 +27,7 @@ DiaryRecordDialog::DiaryRecordDialog(Editor& editor)
     setFieldActive(m_recordPart, true);
 
     QVBoxLayout* layout = fieldsLayout();
-    layout->addLayout(fieldBlock(fieldLabel(QStringLiteral("Label1"), QStringLiteral("Name of the unit:")), m_unitName,
+    layout->addLayout(fieldBlock(fieldLabel(QStringLiteral("Label1"), QStringLiteral("Name of the unit:")), unitName,
                                  exampleLabel(QStringLiteral("Label5"), QStringLiteral("Example: player"))));
 
     auto* partRow = new QHBoxLayout;
@@ -52,26 +52,24 @@ DiaryRecordDialog::DiaryRecordDialog(Editor& editor)
                        QStringLiteral("addPictureButton"), QStringLiteral("AddButton"), QStringLiteral("CancelButton"),
                        QStringLiteral("Check")});
     connect(m_check, &QCheckBox::toggled, this, &DiaryRecordDialog::Check_Click);
-    m_unitName->setFocus();
+    // The section name is required, and written, only while Check is ticked.
+    setStatementAction(
+        [this, unitName]() -> QList<const QWidget*> {
+            if (m_check->isChecked())
+                return {unitName, hostBox(), m_recordPart};
+            return {unitName, hostBox()};
+        },
+        [this, unitName] {
+            if (m_check->isChecked())
+                return diaryRecordSectionStatement(boxText(unitName), boxText(m_recordPart), boxText(hostBox()));
+            return diaryRecordStatement(boxText(unitName), boxText(hostBox()));
+        });
+    unitName->setFocus();
 }
 
 void DiaryRecordDialog::Check_Click()
 {
     setFieldActive(m_recordPart, m_check->isChecked());
-}
-
-void DiaryRecordDialog::AddButton_Click()
-{
-    const bool withSection = m_check->isChecked();
-    QList<const QWidget*> required = {m_unitName, hostBox()};
-    if (withSection)
-        required.append(m_recordPart);
-    runStatementAction(*this, required, kFillAllFields, [this, withSection] {
-        if (withSection)
-            return diaryRecordSectionStatement(boxText(m_unitName), boxText(m_recordPart),
-                                               boxText(hostBox()));
-        return diaryRecordStatement(boxText(m_unitName), boxText(hostBox()));
-    });
 }
 
 } // namespace saltor

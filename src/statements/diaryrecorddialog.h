@@ -16,10 +16,8 @@ public:
 
     // Switches recordPart on or off with Check; its text is kept either way.
     void Check_Click();
-    void AddButton_Click() override;
 
 private:
-    QLineEdit* m_unitName = nullptr;
     QLineEdit* m_recordPart = nullptr;
     QCheckBox* m_check = nullptr;
 };

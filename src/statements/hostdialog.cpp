@@ -56,9 +56,21 @@ void HostDialog::addPictureButton_Click()
     editor().showDialog(markupDialogFor(objectName(), MarkupKind::Picture));
 }
 
+void HostDialog::AddButton_Click()
+{
+    runStatementAction(*this, m_required(), kFillAllFields, m_statement);
+}
+
 void HostDialog::CancelButton_Click()
 {
     editor().closeDialogGuard(this);
+}
+
+void HostDialog::setStatementAction(std::function<QList<const QWidget*>()> required,
+                                    std::function<QString()> statement)
+{
+    m_required = std::move(required);
+    m_statement = std::move(statement);
 }
 
 QList<QPushButton*> HostDialog::hostDialogButtons() const

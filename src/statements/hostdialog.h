@@ -5,6 +5,8 @@
 #include <QList>
 #include <QPointer>
 
+#include <functional>
+
 class QPlainTextEdit;
 class QPushButton;
 class QVBoxLayout;
@@ -20,8 +22,9 @@ public:
     void addMarkerButton_Click();
     void addLineBreakButton_Click();
     void addPictureButton_Click();
-    // The statement action of the dialog.
-    virtual void AddButton_Click() = 0;
+    // The statement action of the dialog: requireFields on the fields its statement needs;
+    // when all hold text, the statement goes to the end of the document and the dialog closes.
+    void AddButton_Click();
     void CancelButton_Click();
 
     // The five command buttons in the order both markup guards switch them: addMarkerButton,
@@ -44,6 +47,8 @@ protected:
     HostDialog(Editor& editor, const QString& formName, const QString& addCaption, const QString& addToolTip);
 
     QVBoxLayout* fieldsLayout() const { return m_fields; }
+    // What AddButton_Click requires (asked at each click) and the statement it appends.
+    void setStatementAction(std::function<QList<const QWidget*>()> required, std::function<QString()> statement);
 
 private:
     QVBoxLayout* m_fields = nullptr;
@@ -54,6 +59,8 @@ private:
     QPushButton* m_addButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
     QPointer<QWidget> m_focusBeforeGuard;
+    std::function<QList<const QWidget*>()> m_required;
+    std::function<QString()> m_statement;
 };
 
 } // namespace saltor

@@ -2,9 +2,6 @@
 
 #include "statements/markupdialog.h"
 
-class QLineEdit;
-class QPlainTextEdit;
-
 namespace saltor {
 
 // "Add marker": appends a marker link to the end of its host's description box. One class
@@ -13,14 +10,6 @@ class MarkerDialog : public MarkupDialog {
     Q_OBJECT
 public:
     MarkerDialog(Editor& editor, const MarkupBinding& binding);
-
-protected:
-    QList<const QWidget*> requiredFields() const override;
-    QString markup() const override;
-
-private:
-    QLineEdit* m_markerName = nullptr;
-    QPlainTextEdit* m_textAssignedToMarker = nullptr;
 };
 
 } // namespace saltor

@@ -37,9 +37,9 @@ void MarkupDialog::Form_Load()
 
 void MarkupDialog::AddButton_Click()
 {
-    if (!requireFields(editor().platform(), requiredFields(), kFillAllFields))
+    if (!requireFields(editor().platform(), m_required, kFillAllFields))
         return;
-    appendToHostBox(hostBox(), markup());
+    appendToHostBox(hostBox(), m_markup());
     closeMarkupGuard(this, host());
 }
 
@@ -56,6 +56,12 @@ QGroupBox* MarkupDialog::makeControls(const QString& addToolTip)
     connect(m_addButton, &QPushButton::clicked, this, &MarkupDialog::AddButton_Click);
     connect(m_cancelButton, &QPushButton::clicked, this, &MarkupDialog::CancelButton_Click);
     return controls.frame;
+}
+
+void MarkupDialog::setMarkupAction(const QList<const QWidget*>& required, std::function<QString()> markup)
+{
+    m_required = required;
+    m_markup = std::move(markup);
 }
 
 void MarkupDialog::setFieldFont(const QList<QWidget*>& widgets) const

@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <functional>
+
 class QGroupBox;
 class QPlainTextEdit;
 class QPushButton;
@@ -27,8 +29,8 @@ public:
     // The markup guard on the host instead of the dialog guard: Main is left as it is. While
     // the host is disabled, activating it brings the open dialogs back in front.
     void Form_Load() override;
-    // requireFields on requiredFields(); when all hold text, markup() goes to the end of the
-    // host box and closeMarkupGuard closes the dialog.
+    // requireFields on the required fields; when all hold text, the markup goes to the end of
+    // the host box and closeMarkupGuard closes the dialog.
     void AddButton_Click();
     // closeMarkupGuard alone.
     void CancelButton_Click();
@@ -42,10 +44,9 @@ protected:
     // Sets the binding's field font on the text boxes and their labels.
     void setFieldFont(const QList<QWidget*>& widgets) const;
 
-    // The fields Add requires to hold text, in the order they are read.
-    virtual QList<const QWidget*> requiredFields() const = 0;
-    // The markup the fields give.
-    virtual QString markup() const = 0;
+    // The fields Add requires to hold text, in the order they are read, and the markup they
+    // give.
+    void setMarkupAction(const QList<const QWidget*>& required, std::function<QString()> markup);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -57,6 +58,8 @@ private:
     const MarkupBinding& m_binding;
     QPushButton* m_addButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
+    QList<const QWidget*> m_required;
+    std::function<QString()> m_markup;
 };
 
 } // namespace saltor

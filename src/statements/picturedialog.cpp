@@ -18,10 +18,10 @@ PictureDialog::PictureDialog(Editor& editor, const MarkupBinding& binding) : Mar
     QLabel* label1 = fieldLabel(QStringLiteral("Label1"), QStringLiteral("Link to the picture:"));
     QLabel* label2 = fieldLabel(QStringLiteral("Label2"), QStringLiteral("Width:"));
     QLabel* label3 = fieldLabel(QStringLiteral("Label3"), QStringLiteral("Height:"));
-    m_pictureName = singleLineBox(QStringLiteral("pictureName"));
-    m_pictureWidth = singleLineBox(QStringLiteral("pictureWidth"));
-    m_pictureHeight = singleLineBox(QStringLiteral("pictureHeight"));
-    setFieldFont({label1, label2, label3, m_pictureName, m_pictureWidth, m_pictureHeight});
+    QLineEdit* pictureName = singleLineBox(QStringLiteral("pictureName"));
+    QLineEdit* pictureWidth = singleLineBox(QStringLiteral("pictureWidth"));
+    QLineEdit* pictureHeight = singleLineBox(QStringLiteral("pictureHeight"));
+    setFieldFont({label1, label2, label3, pictureName, pictureWidth, pictureHeight});
 
     // "(pixels)" is small like an example but not red.
     auto* pixels = new QLabel(QStringLiteral("(pixels)"));
@@ -31,7 +31,7 @@ PictureDialog::PictureDialog(Editor& editor, const MarkupBinding& binding) : Mar
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(3);
-    layout->addLayout(fieldBlock(label1, m_pictureName,
+    layout->addLayout(fieldBlock(label1, pictureName,
                                  exampleLabel(QStringLiteral("Label4"), QStringLiteral("Example: myPicture.paa"))));
 
     auto* size = new QGridLayout;
@@ -39,8 +39,8 @@ PictureDialog::PictureDialog(Editor& editor, const MarkupBinding& binding) : Mar
     size->setVerticalSpacing(1);
     size->addWidget(label2, 0, 0);
     size->addWidget(label3, 0, 1);
-    size->addWidget(m_pictureWidth, 1, 0);
-    size->addWidget(m_pictureHeight, 1, 1);
+    size->addWidget(pictureWidth, 1, 0);
+    size->addWidget(pictureHeight, 1, 1);
     size->addWidget(pixels, 1, 2);
     size->addWidget(exampleLabel(QStringLiteral("Labe5"), QStringLiteral("Example: 128, 256, 512, 1024 etc.")), 2, 0,
                     1, 3);
@@ -52,17 +52,10 @@ PictureDialog::PictureDialog(Editor& editor, const MarkupBinding& binding) : Mar
 
     setTabChain(this, {QStringLiteral("pictureName"), QStringLiteral("pictureWidth"), QStringLiteral("pictureHeight"),
                        QStringLiteral("AddButton"), QStringLiteral("CancelButton")});
-    m_pictureName->setFocus();
-}
-
-QList<const QWidget*> PictureDialog::requiredFields() const
-{
-    return {m_pictureName, m_pictureWidth, m_pictureHeight};
-}
-
-QString PictureDialog::markup() const
-{
-    return pictureMarkup(boxText(m_pictureName), boxText(m_pictureWidth), boxText(m_pictureHeight));
+    setMarkupAction({pictureName, pictureWidth, pictureHeight}, [pictureName, pictureWidth, pictureHeight] {
+        return pictureMarkup(boxText(pictureName), boxText(pictureWidth), boxText(pictureHeight));
+    });
+    pictureName->setFocus();
 }
 
 } // namespace saltor

@@ -2,8 +2,6 @@
 
 #include "statements/markupdialog.h"
 
-class QLineEdit;
-
 namespace saltor {
 
 // "Add picture": appends an image to the end of its host's description box. One class
@@ -12,15 +10,6 @@ class PictureDialog : public MarkupDialog {
     Q_OBJECT
 public:
     PictureDialog(Editor& editor, const MarkupBinding& binding);
-
-protected:
-    QList<const QWidget*> requiredFields() const override;
-    QString markup() const override;
-
-private:
-    QLineEdit* m_pictureName = nullptr;
-    QLineEdit* m_pictureWidth = nullptr;
-    QLineEdit* m_pictureHeight = nullptr;
 };
 
 } // namespace saltor

@@ -16,9 +16,9 @@ TaskDescriptionDialog::TaskDescriptionDialog(Editor& editor)
     : HostDialog(editor, QStringLiteral("setSimpleTaskDescription"), QStringLiteral("Set"),
                  QStringLiteral("Adds formated code for command setSimpleTaskDescription into the preview code window"))
 {
-    m_taskName = singleLineBox(QStringLiteral("taskName"));
-    m_taskNameText = singleLineBox(QStringLiteral("taskNameText"));
-    m_waypointName = singleLineBox(QStringLiteral("waypointName"));
+    QLineEdit* taskName = singleLineBox(QStringLiteral("taskName"));
+    QLineEdit* taskNameText = singleLineBox(QStringLiteral("taskNameText"));
+    QLineEdit* waypointName = singleLineBox(QStringLiteral("waypointName"));
 
     QVBoxLayout* layout = fieldsLayout();
     auto* names = new QGridLayout;
@@ -26,8 +26,8 @@ TaskDescriptionDialog::TaskDescriptionDialog(Editor& editor)
     names->setVerticalSpacing(1);
     names->addWidget(fieldLabel(QStringLiteral("Label1"), QStringLiteral("Name of the task:")), 0, 0);
     names->addWidget(fieldLabel(QStringLiteral("Label3"), QStringLiteral("Task title:")), 0, 1);
-    names->addWidget(m_taskName, 1, 0);
-    names->addWidget(m_taskNameText, 1, 1);
+    names->addWidget(taskName, 1, 0);
+    names->addWidget(taskNameText, 1, 1);
     names->addWidget(exampleLabel(QStringLiteral("Label5"), QStringLiteral("Example: tsk1, taskObj1, obj1")), 2, 0);
     names->addWidget(exampleLabel(QStringLiteral("Label6"), QStringLiteral("Example: Primary objective")), 2, 1);
     names->setColumnStretch(0, 1);
@@ -41,22 +41,20 @@ TaskDescriptionDialog::TaskDescriptionDialog(Editor& editor)
     description->setStretch(1, 1);
     layout->addLayout(description, 1);
     layout->addLayout(fieldBlock(fieldLabel(QStringLiteral("Label4"), QStringLiteral("Task WP description:")),
-                                 m_waypointName,
+                                 waypointName,
                                  exampleLabel(QStringLiteral("Label8"), QStringLiteral("Example: To target zone"))));
 
     setTabChain(this, {QStringLiteral("taskName"), QStringLiteral("taskNameText"), QStringLiteral("taskDescription"),
                        QStringLiteral("waypointName"), QStringLiteral("addMarkerButton"),
                        QStringLiteral("addLineBreakButton"), QStringLiteral("addPictureButton"),
                        QStringLiteral("AddButton"), QStringLiteral("CancelButton")});
-    m_taskName->setFocus();
-}
-
-void TaskDescriptionDialog::AddButton_Click()
-{
-    runStatementAction(*this, {m_taskName, hostBox(), m_taskNameText}, kFillAllFields, [this] {
-        return taskDescriptionStatement(boxText(m_taskName), boxText(hostBox()), boxText(m_taskNameText),
-                                        boxText(m_waypointName));
-    });
+    setStatementAction(
+        [this, taskName, taskNameText]() -> QList<const QWidget*> { return {taskName, hostBox(), taskNameText}; },
+        [this, taskName, taskNameText, waypointName] {
+            return taskDescriptionStatement(boxText(taskName), boxText(hostBox()), boxText(taskNameText),
+                                            boxText(waypointName));
+        });
+    taskName->setFocus();
 }
 
 } // namespace saltor
