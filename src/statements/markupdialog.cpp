@@ -75,8 +75,11 @@ bool MarkupDialog::eventFilter(QObject* watched, QEvent* event)
 {
     // A click on the host while this dialog holds it disabled. Deferred: the window manager
     // is still busy activating the host.
-    if (event->type() == QEvent::WindowActivate && watched == host() && !host()->isEnabled())
-        QTimer::singleShot(0, &editor(), &Editor::raiseOpenDialog);
+    if (event->type() == QEvent::WindowActivate) {
+        HostDialog* loadedHost = host();
+        if (watched == loadedHost && !loadedHost->isEnabled())
+            QTimer::singleShot(0, &editor(), &Editor::raiseOpenDialog);
+    }
     return Form::eventFilter(watched, event);
 }
 
