@@ -9,7 +9,7 @@
 #include "statements/createsimpletask.h"
 #include "statements/diaryrecorddialog.h"
 #include "statements/markerdialog.h"
-#include "statements/markupguard.h"
+#include "statements/markupbindings.h"
 #include "statements/picturedialog.h"
 #include "statements/settaskstate.h"
 #include "statements/taskdescriptiondialog.h"

@@ -49,17 +49,31 @@ Form* Editor::form(const QString& name) const
 
 void Editor::raiseOpenDialog()
 {
+    // The open dialogs form one chain: a dialog waiting on one of its own (disabled) stands
+    // behind the dialog that takes input. All come back, the waiting ones first, so that the
+    // one that takes input ends on top with the focus and none stays hidden behind the window
+    // that was activated.
+    QList<Form*> waiting;
+    Form* front = nullptr;
     for (const QPointer<Form>& form : std::as_const(m_forms)) {
-        if (form && form->isVisible() && form->isEnabled() && !form->isUnloading()) {
-            // The window manager may offer a minimize box; a minimized dialog would leave
-            // Main locked with nothing to click.
-            if (form->isMinimized())
-                form->showNormal();
-            form->raise();
-            form->activateWindow();
-            return;
-        }
+        if (!form || !form->isVisible() || form->isUnloading())
+            continue;
+        if (form->isEnabled())
+            front = form;
+        else
+            waiting.append(form);
     }
+    if (!front)
+        return;
+    waiting.append(front);
+    for (Form* form : std::as_const(waiting)) {
+        // The window manager may offer a minimize box; a minimized dialog would leave Main
+        // locked with nothing to click.
+        if (form->isMinimized())
+            form->showNormal();
+        form->raise();
+    }
+    front->activateWindow();
 }
 
 void Editor::forgetForm(Form* form)

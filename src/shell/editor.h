@@ -52,8 +52,9 @@ public:
     void openDialogGuard();
     void closeDialogGuard(Form* dialog);
 
-    // Brings the dialog that takes input (an open dialog not waiting on one of its own) to the
-    // front and activates it.
+    // Brings the chain of open dialogs back in front, restored if minimised: the dialogs
+    // waiting on one of their own (disabled) first, then the dialog that takes input on top of
+    // them, which is activated. Called when a window that waits (disabled) is activated.
     void raiseOpenDialog();
 
     // Called by Form::unload: the next showDialog builds the form again.

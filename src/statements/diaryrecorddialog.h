@@ -4,7 +4,6 @@
 
 class QCheckBox;
 class QLineEdit;
-class QPlainTextEdit;
 
 namespace saltor {
 
@@ -17,12 +16,9 @@ public:
 
     // Switches recordPart on or off with Check; its text is kept either way.
     void Check_Click();
-    void AddButton_Click() override;
 
 private:
-    QLineEdit* m_unitName = nullptr;
     QLineEdit* m_recordPart = nullptr;
-    QPlainTextEdit* m_recordDescription = nullptr;
     QCheckBox* m_check = nullptr;
 };
 

@@ -2,9 +2,6 @@
 
 #include "statements/hostdialog.h"
 
-class QLineEdit;
-class QPlainTextEdit;
-
 namespace saltor {
 
 // setSimpleTaskDescription: the description, title and waypoint text of a task. Host of
@@ -13,14 +10,6 @@ class TaskDescriptionDialog : public HostDialog {
     Q_OBJECT
 public:
     explicit TaskDescriptionDialog(Editor& editor);
-
-    void AddButton_Click() override;
-
-private:
-    QLineEdit* m_taskName = nullptr;
-    QLineEdit* m_taskNameText = nullptr;
-    QPlainTextEdit* m_taskDescription = nullptr;
-    QLineEdit* m_waypointName = nullptr;
 };
 
 } // namespace saltor

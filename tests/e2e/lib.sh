@@ -335,3 +335,33 @@ e2e_write_on() {
     e2e_keys Return
     e2e_doc_add "//$1\r\n"
 }
+
+# e2e_stacking: the ids of the windows the window manager stacks, bottom first.
+e2e_stacking() {
+    local id
+    for id in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^[^#]*#//; s/,/ /g'); do
+        echo $((id))
+    done
+}
+
+# e2e_stacked ID...: waits until the window manager stacks the windows ID... in this order,
+# each above the one before (others may stand between them); false when it does not come.
+e2e_stacked() {
+    local stack="" previous position id
+    for _ in $(seq "$E2E_TICKS"); do
+        stack="$(e2e_stacking)"
+        previous=0
+        for id in "$@"; do
+            position="$(grep -nx "$id" <<< "$stack" | cut -d: -f1)"
+            if [ -z "$position" ] || [ "$position" -le "$previous" ]; then
+                previous=""
+                break
+            fi
+            previous="$position"
+        done
+        [ -n "$previous" ] && return 0
+        sleep 0.1
+    done
+    echo "wanted from the bottom up: $*; stacked: $(echo $stack)" >&2
+    return 1
+}

@@ -30,7 +30,17 @@ e2e_tab 1
 e2e_type "Our recon observed "
 e2e_tab 1
 e2e_keys space
-e2e_dialog "Add marker" > /dev/null
+marker="$(e2e_dialog "Add marker")"
+# A click on the disabled Main brings the markup dialog back with its host right behind it,
+# both above Main; a minimised host comes back too.
+e2e_click "$MAIN_WINDOW" 5 5
+e2e_stacked "$MAIN_WINDOW" "$host" "$marker" || e2e_fail "a click on Main left the host behind it"
+e2e_wait_active "$marker"
+xdotool windowminimize --sync "$host"
+e2e_click "$MAIN_WINDOW" 5 5
+e2e_stacked "$MAIN_WINDOW" "$host" "$marker" || e2e_fail "a click on Main left the minimised host behind it"
+e2e_visible "$host" || e2e_fail "a click on Main left the host minimised"
+e2e_wait_active "$marker"
 e2e_type "junk"
 e2e_keys Escape
 e2e_closed "Add marker" "$host"
