@@ -48,7 +48,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched != m_box || event->type() != QEvent::KeyPress || m_inside)
+        if (watched != m_box || event->type() != QEvent::KeyPress || m_inside || !m_box->isEnabled())
             return false;
         const QTextCursor caret = m_box->textCursor();
         const bool atBreak = caret.hasSelection()

@@ -57,7 +57,8 @@ void TextBoxClipboard::install(MainWindow& main)
 
 bool TextBoxClipboard::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress)
+    // A disabled box takes no keys: the event only passes the filters on its way to nothing.
+    if (event->type() != QEvent::KeyPress || !m_main.textPreview()->isEnabled())
         return QObject::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     for (const KeyCommand& route : kKeyCommands) {
