@@ -3,7 +3,6 @@
 
 #include "platform/qtplatform.h"
 #include "shell/document.h"
-#include "shell/editcommands.h"
 #include "shell/editor.h"
 #include "shell/mainwindow.h"
 
@@ -37,9 +36,20 @@ QString makeDocument(int megabytes)
     return text;
 }
 
+// The real platform, except that the Find box answers with the text set beforehand.
+class ScriptedFind : public QtPlatform {
+public:
+    QString answer;
+    QString inputBox(const QString& prompt) override
+    {
+        Q_UNUSED(prompt);
+        return answer;
+    }
+};
+
 // One program per document size, kept for every benchmark of that size.
 struct Setup {
-    QtPlatform platform;
+    ScriptedFind platform;
     Editor editor{platform};
     QString text;
 };
@@ -77,33 +87,13 @@ void BM_LastIndexOf(benchmark::State& state)
     setLabel(state);
 }
 
-// Find as MainWindow::Find runs it: given the Document's text, which it recognises.
+// The Find command as the menu runs it, the box answering with the text.
 void BM_Find(benchmark::State& state)
 {
     Setup& s = setup(int(state.range(0)));
-    const QString search = needle(int(state.range(1)));
+    s.platform.answer = needle(int(state.range(1)));
     for (auto _ : state)
-        EditCommands::find(s.editor.main(), s.text, search);
-    setLabel(state);
-}
-
-// The Find command's search, straight over the Document.
-void BM_FindInDocument(benchmark::State& state)
-{
-    Setup& s = setup(int(state.range(0)));
-    const QString search = needle(int(state.range(1)));
-    for (auto _ : state)
-        EditCommands::findInDocument(s.editor.main(), search);
-    setLabel(state);
-}
-
-// Find given the Document read as one text first, as a caller without findInDocument would.
-void BM_FindReadingTheDocument(benchmark::State& state)
-{
-    Setup& s = setup(int(state.range(0)));
-    const QString search = needle(int(state.range(1)));
-    for (auto _ : state)
-        EditCommands::find(s.editor.main(), s.editor.main().document().text(), search);
+        s.editor.main().mnuFind_Click();
     setLabel(state);
 }
 
@@ -115,8 +105,6 @@ void sizes(benchmark::internal::Benchmark* b)
 
 BENCHMARK(BM_LastIndexOf)->Apply(sizes);
 BENCHMARK(BM_Find)->Apply(sizes);
-BENCHMARK(BM_FindInDocument)->Apply(sizes);
-BENCHMARK(BM_FindReadingTheDocument)->Apply(sizes);
 
 } // namespace
 
@@ -133,9 +121,7 @@ int main(int argc, char** argv)
     bool held = true;
     for (const char* which : {"0", "1"}) {
         const std::string suffix = std::string("/MB:10/case:") + which;
-        held = reporter.check(std::string("find 10 MB case ") + which + " vs lastIndexOf",
-                              "BM_FindInDocument" + suffix, "BM_LastIndexOf" + suffix, 2.0) && held;
-        held = reporter.check(std::string("Main::Find 10 MB case ") + which + " vs lastIndexOf",
+        held = reporter.check(std::string("Find 10 MB case ") + which + " vs lastIndexOf",
                               "BM_Find" + suffix, "BM_LastIndexOf" + suffix, 2.0) && held;
     }
     benchmark::Shutdown();

@@ -10,6 +10,7 @@
 #include "shell/keystatusbar.h"
 #include "shell/linebreakkeys.h"
 #include "shell/pictures.h"
+#include "shell/textboxclipboard.h"
 #include "shell/windowsettings.h"
 
 #include <QAction>
@@ -172,6 +173,7 @@ MainWindow::MainWindow(Editor& editor)
 
     m_statusBar = new KeyStatusBar(editor.platform());
     setStatusBar(m_statusBar);
+    TextBoxClipboard::install(*this);
     m_textPreview->installEventFilter(this);
     LineBreakKeys::install(m_textPreview);
 
@@ -345,11 +347,6 @@ void MainWindow::SetFocus()
     m_activeControl = nullptr;
     if (control->isEnabled())
         control->setFocus();
-}
-
-void MainWindow::Find(const QString& totalstring, const QString& findstring)
-{
-    EditCommands::find(*this, totalstring, findstring);
 }
 
 void MainWindow::mnuNew_Click()

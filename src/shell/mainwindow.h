@@ -38,10 +38,6 @@ public:
     void keepActiveControl();
     void SetFocus();
 
-    // Selects the last occurrence of findstring in totalstring (case-insensitive) in
-    // textPreview; see EditCommands::find.
-    void Find(const QString& totalstring, const QString& findstring);
-
     void mnuNew_Click();
     void mnuOpen_Click();
     void mnuSaveAs_Click();

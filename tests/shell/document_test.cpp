@@ -1,12 +1,16 @@
+#include "support/testing.h"
+
 #include "platform/textcodec.h"
 #include "shell/document.h"
 
+#include <QKeySequence>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextCursor>
 
 using namespace saltor;
+using namespace saltor::testing;
 
 // The Document keeps every line's terminator, and appends leave the user's caret alone.
 class DocumentTest : public QObject {
@@ -17,6 +21,10 @@ private slots:
     void roundTripKeepsTerminators();
     void typedLinesTakeTheFilesOwnLineEnd_data();
     void typedLinesTakeTheFilesOwnLineEnd();
+    void editsKeepTheLineEndsTheyDoNotTouch_data();
+    void editsKeepTheLineEndsTheyDoNotTouch();
+    void textBetweenPositionsKeepsEachLinesTerminator_data();
+    void textBetweenPositionsKeepsEachLinesTerminator();
     void appendGoesToTheVeryEnd_data();
     void appendGoesToTheVeryEnd();
     void appendKeepsCaretAndSelection_data();
@@ -75,6 +83,83 @@ void DocumentTest::typedLinesTakeTheFilesOwnLineEnd()
     QCOMPARE(document.defaultLineEnd(), lineEnd);
     document.append(QStringLiteral("x\r\n"));
     QCOMPARE(document.text(), text + QStringLiteral("x") + lineEnd);
+}
+
+void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("saved");
+
+    const QString abcd = QStringLiteral("a\r\nbc\nd");
+    QTest::newRow("Enter at the start of an LF line") << abcd << 2 << QStringList{"Return"} << "a\r\n\r\nbc\nd";
+    QTest::newRow("... undone") << abcd << 2 << QStringList{"Return", "Ctrl+Z"} << abcd;
+    QTest::newRow("... redone by Ctrl+Y") << abcd << 2 << QStringList{"Return", "Ctrl+Z", "Ctrl+Y"}
+                                          << "a\r\n\r\nbc\nd";
+    QTest::newRow("Enter inside an LF line") << abcd << 3 << QStringList{"Return"} << "a\r\nb\r\nc\nd";
+    const QString l123 = QStringLiteral("l1\r\nl2\nl3\r\n");
+    QTest::newRow("Backspace joins two lines") << l123 << 3 << QStringList{"Backspace"} << "l1l2\nl3\r\n";
+    QTest::newRow("... undone") << l123 << 3 << QStringList{"Backspace", "Ctrl+Z"} << l123;
+    QTest::newRow("... redone by Ctrl+Shift+Z") << l123 << 3 << QStringList{"Backspace", "Ctrl+Z", "Ctrl+Shift+Z"}
+                                                << "l1l2\nl3\r\n";
+    QTest::newRow("Delete joins two lines, undone") << l123 << 5 << QStringList{"Delete", "Ctrl+Z"} << l123;
+    const QString abcd2 = QStringLiteral("ab\ncd\r\n");
+    QTest::newRow("Enter at the end of an LF line") << abcd2 << 2 << QStringList{"Return"} << "ab\r\n\ncd\r\n";
+    QTest::newRow("... undone") << abcd2 << 2 << QStringList{"Return", "Ctrl+Z"} << abcd2;
+    QTest::newRow("two Enters, both undone") << abcd2 << 1 << QStringList{"Return", "Return", "Ctrl+Z", "Ctrl+Z"}
+                                             << abcd2;
+    QTest::newRow("typing after Enter, all undone")
+        << abcd2 << 2 << QStringList{"Return", "X", "Backspace", "Backspace", "Ctrl+Z", "Ctrl+Z", "Ctrl+Z", "Ctrl+Z"}
+        << abcd2;
+    QTest::newRow("Enter in an LF file") << "ab\ncd" << 1 << QStringList{"Return"} << "a\nb\ncd";
+}
+
+// Through real keys on the document's text box, then read as Save writes it.
+void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch()
+{
+    QFETCH(QString, text);
+    QFETCH(int, caret);
+    QFETCH(QStringList, keys);
+    QFETCH(QString, saved);
+    Program program;
+    program.setDocument(text);
+    QPlainTextEdit* edit = program.main().textPreview();
+    setSelection(edit, caret, caret);
+    edit->setFocus();
+
+    for (const QString& key : keys) {
+        const QKeyCombination combination = QKeySequence::fromString(key)[0];
+        QTest::keyClick(edit, combination.key(), combination.keyboardModifiers());
+    }
+
+    QCOMPARE(program.document(), saved);
+}
+
+void DocumentTest::textBetweenPositionsKeepsEachLinesTerminator_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("text");
+    // a CRLF bc LF d CR: the box's positions a0 1 b2 c3 4 d5 6, and the end at 7.
+    QTest::newRow("everything") << 0 << 7 << "a\r\nbc\nd\r";
+    QTest::newRow("backwards") << 4 << 1 << "\r\nbc";
+    QTest::newRow("inside a line") << 2 << 3 << "b";
+    QTest::newRow("from a break's start") << 4 << 6 << "\nd";
+    QTest::newRow("ending at a line's start") << 3 << 5 << "c\n";
+    QTest::newRow("the last break") << 6 << 7 << "\r";
+    QTest::newRow("nothing") << 4 << 4 << "";
+}
+
+void DocumentTest::textBetweenPositionsKeepsEachLinesTerminator()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, text);
+    QPlainTextEdit edit;
+    Document document(&edit);
+    document.setText(QStringLiteral("a\r\nbc\nd\r"));
+    QCOMPARE(document.text(from, to), text);
 }
 
 void DocumentTest::appendGoesToTheVeryEnd_data()

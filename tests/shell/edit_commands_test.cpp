@@ -1,8 +1,13 @@
 #include "support/testing.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 #include <QTextCursor>
+#include <QTimer>
 
 using namespace saltor;
 using namespace saltor::testing;
@@ -19,6 +24,8 @@ private slots:
     void cutAndCopyPutTheSelectionOnTheClipboard();
     void pasteReplacesTheSelection_data();
     void pasteReplacesTheSelection();
+    void everyWayOfTheTextBoxRunsTheEditCommands_data();
+    void everyWayOfTheTextBoxRunsTheEditCommands();
 };
 
 void EditCommandsTest::selectAllSelectsTheWholeDocument_data()
@@ -90,6 +97,10 @@ void EditCommandsTest::cutAndCopyPutTheSelectionOnTheClipboard_data()
     QTest::newRow("copy in an LF file") << false << "ab\ncd" << 1 << 4 << "b\nc" << "ab\ncd";
     QTest::newRow("copy with nothing selected") << false << doc << 2 << 2 << "" << doc;
     QTest::newRow("cut with nothing selected") << true << doc << 2 << 2 << "" << doc;
+    const QString mixed = QStringLiteral("a\r\nbc\nd\re");
+    QTest::newRow("copy all of a mixed file") << false << mixed << 0 << 8 << mixed << mixed;
+    QTest::newRow("cut across an LF line end") << true << mixed << 3 << 5 << "c\n" << "a\r\nbd\re";
+    QTest::newRow("copy across a CR line end") << false << mixed << 5 << 7 << "d\r" << mixed;
 }
 
 void EditCommandsTest::cutAndCopyPutTheSelectionOnTheClipboard()
@@ -160,6 +171,68 @@ void EditCommandsTest::pasteReplacesTheSelection()
     QCOMPARE(edit->textCursor().position(), caret);
     QVERIFY(!edit->textCursor().hasSelection());
     QCOMPARE(program.main().focusWidget(), edit);
+}
+
+void EditCommandsTest::everyWayOfTheTextBoxRunsTheEditCommands_data()
+{
+    QTest::addColumn<QString>("way"); // keys, or "menu " and the context menu item's name
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("after");
+
+    const QString mixed = QStringLiteral("a\r\nbc\nd");
+    QTest::newRow("Ctrl+C") << "Ctrl+C" << mixed << mixed;
+    QTest::newRow("Ctrl+Insert") << "Ctrl+Ins" << mixed << mixed;
+    QTest::newRow("context menu Copy") << "menu edit-copy" << mixed << mixed;
+    QTest::newRow("Ctrl+X") << "Ctrl+X" << mixed << "";
+    QTest::newRow("Shift+Delete") << "Shift+Del" << mixed << "";
+    QTest::newRow("context menu Cut") << "menu edit-cut" << mixed << "";
+    QTest::newRow("Shift+Insert") << "Shift+Ins"
+                                  << "P\nQ"
+                                  << "P\r\nQ";
+    QTest::newRow("context menu Paste") << "menu edit-paste"
+                                        << "P\nQ"
+                                        << "P\r\nQ";
+    QTest::newRow("context menu Delete") << "menu edit-delete"
+                                         << "P\nQ"
+                                         << "";
+}
+
+// The whole of a file with mixed line ends selected; Ctrl+Z then brings it back exactly.
+void EditCommandsTest::everyWayOfTheTextBoxRunsTheEditCommands()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, after);
+    const QString mixed = QStringLiteral("a\r\nbc\nd");
+    Program program;
+    program.setDocument(mixed);
+    program.platform.clipboard = QStringLiteral("P\nQ");
+    QPlainTextEdit* edit = program.main().textPreview();
+    setSelection(edit, 0, 6);
+    edit->setFocus();
+
+    if (way.startsWith(QLatin1String("menu "))) {
+        const QString item = way.mid(5);
+        QTimer::singleShot(0, edit, [item] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            auto* action = menu->findChild<QAction*>(item);
+            QVERIFY(action && action->isEnabled());
+            action->trigger();
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), edit->viewport()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(edit->viewport(), &event);
+    } else {
+        const QKeyCombination combination = QKeySequence::fromString(way)[0];
+        QTest::keyClick(edit, combination.key(), combination.keyboardModifiers());
+    }
+
+    QVERIFY(program.platform.clipboard.has_value());
+    QCOMPARE(*program.platform.clipboard, clipboard);
+    QCOMPARE(program.document(), after);
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(program.document(), mixed);
 }
 
 QTEST_MAIN(EditCommandsTest)

@@ -166,8 +166,7 @@ void Sequence::cutCopyPaste(const QString& command)
 {
     QPlainTextEdit* edit = main().textPreview();
     const QString before = m_doc;
-    const bool uniform = withLineEnds(before, m_lineEnd) == before;
-    const QString selected = selectedText(edit, m_lineEnd);
+    const QString selected = spanOf(before, edit->textCursor().selectionStart(), edit->textCursor().selectionEnd());
     const QString clipboard = m_platform.clipboard.value_or(QString());
     main().findChild<QAction*>(command)->trigger();
     const QString now = main().document().text();
@@ -179,9 +178,9 @@ void Sequence::cutCopyPaste(const QString& command)
     }
     if (command == QLatin1String("mnuCopy"))
         return count(QStringLiteral("Copy"));
-    // Where the line ends are all alike, the change is exactly the selection replaced.
+    // The change is exactly the selection replaced; every other line keeps its line end.
     const QString inserted = command == QLatin1String("mnuPaste") ? withLineEnds(clipboard, m_lineEnd) : QString();
-    if (uniform && !isSplice(before, now, selected, inserted))
+    if (!isSplice(before, now, selected, inserted))
         fail(QStringLiteral("%1 did not replace the selection \"%2\" with \"%3\": before \"%4\", after \"%5\"")
                  .arg(command, shown(selected), shown(inserted), shown(before), shown(now)));
     count(command == QLatin1String("mnuCut") ? QStringLiteral("Cut") : QStringLiteral("Paste"));
@@ -243,12 +242,13 @@ void Sequence::typeIntoDocument()
     const QString typed = randomText(m_random, true).remove(QLatin1Char('\t'));
     note(QStringLiteral("\"") + shown(typed) + QLatin1Char('"'));
     const QString before = m_doc;
-    const bool uniform = withLineEnds(before, m_lineEnd) == before;
     // No key at all leaves the selection in place.
-    const QString selected = typed.isEmpty() ? QString() : selectedText(edit, m_lineEnd);
+    const QString selected = typed.isEmpty()
+                                 ? QString()
+                                 : spanOf(before, edit->textCursor().selectionStart(), edit->textCursor().selectionEnd());
     typeKeys(edit, typed);
     const QString now = main().document().text();
-    if (uniform && !isSplice(before, now, selected, withLineEnds(typed, m_lineEnd)))
+    if (!isSplice(before, now, selected, withLineEnds(typed, m_lineEnd)))
         fail(QStringLiteral("typing did not put the keys in place of the selection: ") + difference(before, now));
     count(QStringLiteral("typing into the document"));
     m_doc = now;

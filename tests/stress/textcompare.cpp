@@ -26,6 +26,22 @@ QString withoutLineBreaks(QString piece)
     return piece;
 }
 
+QString spanOf(const QString& document, int from, int to)
+{
+    qsizetype begin = -1;
+    int position = 0;
+    for (qsizetype i = 0; i <= document.size(); ++i, ++position) {
+        if (position == from)
+            begin = i;
+        if (position == to)
+            return document.mid(begin, i - begin);
+        if (i < document.size() && document.at(i) == QLatin1Char('\r') && i + 1 < document.size()
+            && document.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+    }
+    return QString();
+}
+
 bool isSplice(const QString& before, const QString& now, const QString& removed, const QString& inserted)
 {
     if (now.size() != before.size() - removed.size() + inserted.size())

@@ -10,6 +10,9 @@ namespace saltor::stress {
 // piece with every line break (CRLF, CR or LF) written as lineEnd.
 QString withLineEnds(const QString& piece, const QString& lineEnd);
 QString withoutLineBreaks(QString piece);
+// The part of a document between two positions of its text box, where each line break
+// (CRLF, LF or CR) is one position; the breaks keep their bytes.
+QString spanOf(const QString& document, int from, int to);
 
 // True when now is before with removed replaced by inserted at one position.
 bool isSplice(const QString& before, const QString& now, const QString& removed, const QString& inserted);

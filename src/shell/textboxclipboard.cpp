@@ -1,0 +1,102 @@
+#include "shell/textboxclipboard.h"
+
+#include "platform/platform.h"
+#include "shell/editcommands.h"
+#include "shell/editor.h"
+#include "shell/mainwindow.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+
+#include <memory>
+
+namespace saltor {
+
+namespace {
+
+using Command = void (*)(MainWindow&);
+
+struct MenuCommand {
+    const char* action; // the object name Qt gives the item of the box's standard menu
+    Command command;
+};
+
+constexpr MenuCommand kMenuCommands[] = {
+    {"edit-cut", &EditCommands::cut},
+    {"edit-copy", &EditCommands::copy},
+    {"edit-paste", &EditCommands::paste},
+    {"select-all", &EditCommands::selectAll},
+};
+
+struct KeyCommand {
+    QKeySequence::StandardKey key;
+    Command command;
+};
+
+constexpr KeyCommand kKeyCommands[] = {
+    {QKeySequence::Cut, &EditCommands::cut},
+    {QKeySequence::Copy, &EditCommands::copy},
+    {QKeySequence::Paste, &EditCommands::paste},
+};
+
+} // namespace
+
+TextBoxClipboard::TextBoxClipboard(MainWindow& main) : QObject(main.textPreview()), m_main(main) {}
+
+void TextBoxClipboard::install(MainWindow& main)
+{
+    QPlainTextEdit* box = main.textPreview();
+    auto* routes = new TextBoxClipboard(main);
+    box->installEventFilter(routes);
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(box, &QWidget::customContextMenuRequested, routes, &TextBoxClipboard::showContextMenu);
+}
+
+bool TextBoxClipboard::eventFilter(QObject* watched, QEvent* event)
+{
+    // A disabled box takes no keys: the event only passes the filters on its way to nothing.
+    if (event->type() != QEvent::KeyPress || !m_main.textPreview()->isEnabled())
+        return QObject::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    for (const KeyCommand& route : kKeyCommands) {
+        if (key->matches(route.key)) {
+            route.command(m_main);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TextBoxClipboard::showContextMenu(const QPoint& at)
+{
+    QPlainTextEdit* box = m_main.textPreview();
+    std::unique_ptr<QMenu> menu(box->createStandardContextMenu(at));
+    for (const MenuCommand& route : kMenuCommands) {
+        QAction* action = menu->findChild<QAction*>(QLatin1String(route.action));
+        if (!action)
+            continue;
+        disconnect(action, &QAction::triggered, nullptr, nullptr);
+        connect(action, &QAction::triggered, this, [this, command = route.command] { command(m_main); });
+    }
+    // Delete stays the box's own, in an edit block so that the line ends join its undo step.
+    if (QAction* remove = menu->findChild<QAction*>(QStringLiteral("edit-delete"))) {
+        disconnect(remove, &QAction::triggered, nullptr, nullptr);
+        connect(remove, &QAction::triggered, box, [box] {
+            QTextCursor cursor = box->textCursor();
+            cursor.beginEditBlock();
+            cursor.removeSelectedText();
+            cursor.endEditBlock();
+            box->setTextCursor(cursor);
+        });
+    }
+    // The box asks the system clipboard; Paste takes the text the platform gives.
+    if (QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste")))
+        paste->setEnabled(!box->isReadOnly() && !m_main.editor().platform().clipboardText().isEmpty());
+    menu->setObjectName(QStringLiteral("textPreviewMenu"));
+    menu->exec(box->viewport()->mapToGlobal(at));
+}
+
+} // namespace saltor
