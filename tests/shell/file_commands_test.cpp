@@ -222,6 +222,7 @@ void FileCommandsTest::roundTripIsByteIdentical_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("utf-8 crlf") << QByteArray("// \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD\r\ntsk1 = player;\r\n");
     QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF// caf\xC3\xA9\r\nx;\r\n");
+    QTest::newRow("two marks, the second is text") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx\r\n");
     QTest::newRow("windows-1250") << QByteArray("// \x9Elu\x9Dou\xE8k\xFD\r\nhint \x8A\r\n");
     QTest::newRow("lf only") << QByteArray("a;\nb;\n");
     QTest::newRow("mixed, no final break") << QByteArray("a\r\nb\nc\rd");
