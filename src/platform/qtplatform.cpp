@@ -180,6 +180,16 @@ QString tooLarge(qint64 size)
         .arg(kOpenLimitBytes / (1024 * 1024));
 }
 
+// Why Open does not read what info describes; empty when it does.
+QString refusedForReading(const struct stat& info)
+{
+    if (!S_ISREG(info.st_mode))
+        return notAFile(info.st_mode);
+    if (info.st_size > kOpenLimitBytes)
+        return tooLarge(info.st_size);
+    return QString();
+}
+
 // The lines the document would hold: one per line end (CRLF, LF, a lone CR or a UTF-8
 // paragraph separator), and a last one without an end.
 qint64 lineCount(const QByteArray& bytes)
@@ -246,9 +256,7 @@ ReadResult QtPlatform::readFile(const QString& path)
         result.error = systemError();
         return result;
     }
-    result.error = notAFile(info.st_mode);
-    if (result.error.isEmpty() && info.st_size > kOpenLimitBytes)
-        result.error = tooLarge(info.st_size);
+    result.error = refusedForReading(info);
     if (!result.error.isEmpty())
         return result;
 
@@ -258,9 +266,7 @@ ReadResult QtPlatform::readFile(const QString& path)
         result.error = systemError();
         return result;
     }
-    result.error = notAFile(info.st_mode);
-    if (result.error.isEmpty() && info.st_size > kOpenLimitBytes)
-        result.error = tooLarge(info.st_size);
+    result.error = refusedForReading(info);
     if (!result.error.isEmpty())
         return result;
 
