@@ -7,8 +7,11 @@
 #include "shell/document.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 using namespace saltor;
 using namespace saltor::bench;
@@ -59,6 +62,30 @@ void BM_Open(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Open)->Arg(10 * kMB)->Arg(50 * kMB)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Open's refusal of what it must not read: an endless device, a named pipe (whose opening
+// would wait for a writer), a file above the size limit (sparse, so it takes no disk).
+void BM_OpenRefused(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    QString path = QStringLiteral("/dev/zero");
+    if (state.range(0) == 1) {
+        path = dir.filePath(QStringLiteral("pipe.sqf"));
+        ::mkfifo(QFile::encodeName(path).constData(), 0644);
+    } else if (state.range(0) == 2) {
+        path = dir.filePath(QStringLiteral("oversized.sqf"));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.resize(kOpenLimitBytes + 1);
+    }
+    QtPlatform platform;
+    for (auto _ : state) {
+        const ReadResult read = platform.readFile(path);
+        if (read.ok)
+            state.SkipWithError("read, not refused");
+    }
+}
+BENCHMARK(BM_OpenRefused)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 // Save As's whole work once the path is chosen: read the document, encode, write atomically.
 void BM_SaveAs(benchmark::State& state)

@@ -18,6 +18,11 @@ enum class MessageButtons { Ok, YesNo };
 enum class MessageIcon { Question, Exclamation };
 enum class MessageAnswer { Ok, Yes, No };
 
+// The most a file may hold for Open to read it: above either, filling the document would
+// take too long or too much memory (the README's "Files" section says how they were chosen).
+inline constexpr qint64 kOpenLimitBytes = 200 * 1024 * 1024;
+inline constexpr qint64 kOpenLimitLines = 4000000;
+
 // Outcome of a whole-file read: the bytes, or the reason the file could not be read.
 struct ReadResult {
     bool ok = false;
@@ -61,8 +66,12 @@ public:
                                                   const QString& fileName) = 0;
 
     virtual bool fileExists(const QString& path) = 0;
+    // Reads a regular file of at most kOpenLimitBytes and kOpenLimitLines whole; anything else
+    // (a folder, device, pipe or socket, a larger file) is refused at once. Never blocks.
     virtual ReadResult readFile(const QString& path) = 0;
-    // Atomic: the file at path is replaced only once all bytes are written.
+    // Atomic: the file at path is replaced only once all bytes are written. Where no temporary
+    // file can be made beside it, an existing file is written in place; a device is written in
+    // place; a pipe or socket is refused. Never blocks.
     virtual WriteResult writeFile(const QString& path, const QByteArray& bytes) = 0;
 
     // Opens the help file, looked up by bare name; shows nothing when it cannot.

@@ -66,7 +66,9 @@ DecodedText decodeText(const QByteArray& bytes)
         result.format.byteOrderMark = true;
         body = body.sliced(kUtf8Mark.size());
     }
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    // Only the first mark is the file's: one after it is text (U+FEFF) and is kept.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QString text = utf8.decode(body);
     if (!utf8.hasError()) {
         result.text = std::move(text);

@@ -24,7 +24,7 @@ struct EncodedText {
 };
 
 // Decodes a file's bytes without losing any: valid UTF-8 (a leading byte-order mark is
-// remembered and removed), otherwise Windows-1250, in which every byte maps to a character.
+// remembered and removed; a second one is text), otherwise Windows-1250, in which every byte maps to a character.
 DecodedText decodeText(const QByteArray& bytes);
 
 // Encodes in the given format. A text that Windows-1250 cannot hold is written as UTF-8

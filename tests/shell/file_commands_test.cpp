@@ -10,6 +10,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace saltor;
 using namespace saltor::testing;
 
@@ -20,6 +25,41 @@ const QString kHeader = QStringLiteral("// Created in Saltor Editor by Tavik\r\n
 void trigger(Program& program, const char* name)
 {
     program.main().findChild<QAction*>(QLatin1String(name))->trigger();
+}
+
+// The real platform's write, done as the unprivileged user nobody when the test runs as root:
+// root may write anywhere, so a folder's permissions only show for someone else. Gives
+// nothing when the privileges cannot be dropped.
+std::optional<WriteResult> writeUnprivileged(const QString& path, const QByteArray& bytes)
+{
+    if (::geteuid() != 0)
+        return QtPlatform().writeFile(path, bytes);
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return std::nullopt;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        ::alarm(30);
+        const gid_t nobody = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0)
+            ::_exit(2);
+        const WriteResult written = QtPlatform().writeFile(path, bytes);
+        const QByteArray error = written.error.toUtf8();
+        if (::write(channel[1], error.constData(), size_t(error.size())) != error.size())
+            ::_exit(3);
+        ::_exit(written.ok ? 0 : 1);
+    }
+    ::close(channel[1]);
+    QByteArray error;
+    char chunk[256];
+    for (ssize_t n; (n = ::read(channel[0], chunk, sizeof chunk)) > 0;)
+        error.append(chunk, n);
+    ::close(channel[0]);
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) > 1)
+        return std::nullopt;
+    return WriteResult{WEXITSTATUS(status) == 0, QString::fromUtf8(error)};
 }
 
 } // namespace
@@ -47,7 +87,11 @@ private slots:
     void realWriteFailures_data();
     void realWriteFailures();
     void realWriteReplacesAtomically();
+    void realWriteInAReadOnlyFolder_data();
+    void realWriteInAReadOnlyFolder();
     void readOfAFolderIsRefused();
+    void readAtTheLimits_data();
+    void readAtTheLimits();
 };
 
 void FileCommandsTest::newAnsweredNoChangesNothing()
@@ -222,6 +266,7 @@ void FileCommandsTest::roundTripIsByteIdentical_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("utf-8 crlf") << QByteArray("// \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD\r\ntsk1 = player;\r\n");
     QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF// caf\xC3\xA9\r\nx;\r\n");
+    QTest::newRow("two marks, the second is text") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx\r\n");
     QTest::newRow("windows-1250") << QByteArray("// \x9Elu\x9Dou\xE8k\xFD\r\nhint \x8A\r\n");
     QTest::newRow("lf only") << QByteArray("a;\nb;\n");
     QTest::newRow("mixed, no final break") << QByteArray("a\r\nb\nc\rd");
@@ -294,6 +339,45 @@ void FileCommandsTest::realWriteReplacesAtomically()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("doc.sqf")});
 }
 
+void FileCommandsTest::realWriteInAReadOnlyFolder_data()
+{
+    QTest::addColumn<int>("mode"); // of the file there before; 0: none
+    QTest::addColumn<bool>("written");
+    QTest::newRow("writable file: written in place") << 0644 << true;
+    QTest::newRow("read-only file") << 0444 << false;
+    QTest::newRow("new file") << 0 << false;
+}
+
+void FileCommandsTest::realWriteInAReadOnlyFolder()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    const QString path = dir.filePath(QStringLiteral("doc.sqf"));
+    const QByteArray name = QFile::encodeName(path);
+    if (mode) {
+        QVERIFY(writeFileBytes(path, QByteArray("old content, longer than the new")));
+        QCOMPARE(::chmod(name.constData(), mode_t(mode)), 0);
+        if (::geteuid() == 0)
+            QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
+    }
+    // Others may enter and read the folder but make nothing in it; its owner, unless root,
+    // is held to the same.
+    QCOMPARE(::chmod(folder.constData(), ::geteuid() == 0 ? 0755 : 0555), 0);
+    const std::optional<WriteResult> result = writeUnprivileged(path, QByteArray("new"));
+    ::chmod(folder.constData(), 0700);
+    if (!result)
+        QSKIP("The write could not run as an unprivileged user.");
+
+    QVERIFY2(result->ok == written, qPrintable(result->error));
+    QCOMPARE(result->error.isEmpty(), written);
+    if (mode)
+        QCOMPARE(readFileBytes(path), written ? QByteArray("new") : QByteArray("old content, longer than the new"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             mode ? QStringList{QStringLiteral("doc.sqf")} : QStringList());
+}
+
 void FileCommandsTest::readOfAFolderIsRefused()
 {
     QTemporaryDir dir;
@@ -304,6 +388,43 @@ void FileCommandsTest::readOfAFolderIsRefused()
     const WriteResult write = platform.writeFile(dir.path(), QByteArray("x"));
     QVERIFY(!write.ok);
     QVERIFY(QFileInfo(dir.path()).isDir());
+}
+
+void FileCommandsTest::readAtTheLimits_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<qint64>("count");
+    QTest::addColumn<QString>("error"); // empty: read whole
+    QTest::newRow("size at the limit") << QByteArray("\0") << kOpenLimitBytes << QString();
+    QTest::newRow("lines at the limit") << QByteArray("\n") << kOpenLimitLines << QString();
+    QTest::newRow("crlf is one line end") << QByteArray("\r\n") << kOpenLimitLines << QString();
+    QTest::newRow("lines above the limit")
+        << QByteArray("\n") << kOpenLimitLines + 1
+        << QStringLiteral("It has too many lines to open: 4000001, and the limit is 4000000.");
+    QTest::newRow("lone cr is a line end")
+        << QByteArray("x\r") << kOpenLimitLines + 1
+        << QStringLiteral("It has too many lines to open: 4000001, and the limit is 4000000.");
+}
+
+void FileCommandsTest::readAtTheLimits()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(qint64, count);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("limit.sqf"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    if (line == QByteArray("\0", 1))
+        QVERIFY(file.resize(count)); // sparse: no time spent writing it
+    else
+        QVERIFY(file.write(line.repeated(count)) == line.size() * count);
+    file.close();
+
+    const ReadResult read = QtPlatform().readFile(path);
+    QCOMPARE(read.error, error);
+    QCOMPARE(read.ok, error.isEmpty());
+    QCOMPARE(read.bytes.size(), error.isEmpty() ? line.size() * count : 0);
 }
 
 QTEST_MAIN(FileCommandsTest)

@@ -9,6 +9,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 using namespace saltor;
 using namespace saltor::testing;
 
@@ -33,6 +40,37 @@ void openAndSave(Program& program, const QString& in, const QString& out)
     program.main().findChild<QAction*>(QStringLiteral("mnuSaveAs"))->trigger();
 }
 
+// Makes what `kind` names in dir and gives its path: a named pipe, a socket, a sparse file
+// one byte above the size limit; any other kind is a path already there (/dev/zero).
+QString makeNode(const QTemporaryDir& dir, const QString& kind)
+{
+    const QString path = dir.filePath(kind + QStringLiteral(".sqf"));
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == QLatin1String("pipe")) {
+        if (::mkfifo(name.constData(), 0644) != 0)
+            return QString();
+    } else if (kind == QLatin1String("socket")) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        if (size_t(name.size()) >= sizeof(address.sun_path))
+            return QString();
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
+        if (fd >= 0)
+            ::close(fd);
+        if (!bound)
+            return QString();
+    } else if (kind == QLatin1String("oversized")) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || !file.resize(kOpenLimitBytes + 1))
+            return QString();
+    } else {
+        return kind;
+    }
+    return path;
+}
+
 } // namespace
 
 // Files no script should be, opened anyway: no crash, no lost document, a clear message where
@@ -46,6 +84,10 @@ private slots:
     void pathWithBlanksAndNonAsciiLetters();
     void symbolicLinkIsFollowedAndKept();
     void folderChosenAsFileIsRefused();
+    void openOfANonFileIsRefusedAtOnce_data();
+    void openOfANonFileIsRefusedAtOnce();
+    void saveAsOntoANonFile_data();
+    void saveAsOntoANonFile();
     void fiftyMegabyteFileRoundTrips();
 };
 
@@ -132,6 +174,86 @@ void HostileFilesTest::folderChosenAsFileIsRefused()
     QVERIFY(QFileInfo(dir.path()).isDir());
     QVERIFY(program.platform.messages.last().prompt.contains(QStringLiteral("could not be saved")));
     QCOMPARE(program.main().address()->text(), QStringLiteral("... not saved yet"));
+}
+
+void HostileFilesTest::openOfANonFileIsRefusedAtOnce_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("endless device") << QStringLiteral("/dev/zero") << QStringLiteral("It is a device, not a file.");
+    QTest::newRow("empty device") << QStringLiteral("/dev/null") << QStringLiteral("It is a device, not a file.");
+    QTest::newRow("named pipe") << QStringLiteral("pipe") << QStringLiteral("It is a named pipe, not a file.");
+    QTest::newRow("socket") << QStringLiteral("socket") << QStringLiteral("It is a socket, not a file.");
+    QTest::newRow("above the size limit")
+        << QStringLiteral("oversized")
+        << QStringLiteral("It is too large to open: %1 bytes, and the limit is %2 bytes (200 MB).")
+               .arg(kOpenLimitBytes + 1)
+               .arg(kOpenLimitBytes);
+}
+
+void HostileFilesTest::openOfANonFileIsRefusedAtOnce()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = makeNode(dir, kind);
+    QVERIFY(!path.isEmpty());
+    Program program;
+    program.setDocument(QStringLiteral("typed work"));
+    program.main().address()->setText(QStringLiteral("/m/before.sqf"));
+    program.platform.useRealFiles = true;
+    program.platform.fileAnswers.enqueue(path);
+    QElapsedTimer timer;
+    timer.start();
+    program.main().findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(program.document(), QStringLiteral("typed work"));
+    QCOMPARE(program.main().address()->text(), QStringLiteral("/m/before.sqf"));
+    QCOMPARE(program.platform.messages.size(), 1);
+    QCOMPARE(program.platform.messages.first().prompt,
+             QStringLiteral("The file \"%1\" could not be opened.\n%2").arg(path, reason));
+    QCOMPARE(program.platform.messages.first().icon, MessageIcon::Exclamation);
+}
+
+void HostileFilesTest::saveAsOntoANonFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason"); // empty: the save is written
+    QTest::newRow("device") << QStringLiteral("/dev/null") << QString();
+    QTest::newRow("named pipe") << QStringLiteral("pipe") << QStringLiteral("It is a named pipe, not a file.");
+    QTest::newRow("socket") << QStringLiteral("socket") << QStringLiteral("It is a socket, not a file.");
+}
+
+void HostileFilesTest::saveAsOntoANonFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = makeNode(dir, kind);
+    QVERIFY(!path.isEmpty());
+    struct stat before;
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+    Program program;
+    program.platform.useRealFiles = true;
+    program.platform.fileAnswers.enqueue(path);
+    program.platform.messageAnswers.enqueue(MessageAnswer::Yes); // it exists: replace it
+    QElapsedTimer timer;
+    timer.start();
+    program.main().findChild<QAction*>(QStringLiteral("mnuSaveAs"))->trigger();
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(program.platform.messages.size(), reason.isEmpty() ? 1 : 2);
+    if (reason.isEmpty()) {
+        QCOMPARE(program.main().address()->text(), path);
+    } else {
+        QCOMPARE(program.platform.messages.last().prompt,
+                 QStringLiteral("The file \"%1\" could not be saved.\n%2").arg(path, reason));
+        QCOMPARE(program.main().address()->text(), QStringLiteral("... not saved yet"));
+    }
+    // The node stays what it was: nothing replaced it with a regular file.
+    struct stat after;
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
+    QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
+    QCOMPARE(after.st_ino, before.st_ino);
 }
 
 void HostileFilesTest::fiftyMegabyteFileRoundTrips()
