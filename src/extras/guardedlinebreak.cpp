@@ -1,6 +1,6 @@
 #include "extras/guardedlinebreak.h"
 
-#include "shell/dialogframe.h"
+#include "shell/plaintextbox.h"
 
 #include <QPlainTextEdit>
 
@@ -9,7 +9,7 @@ namespace saltor {
 void appendGuardedLineBreak(QPlainTextEdit* box)
 {
     if (box->isEnabled())
-        appendToBox(box, QStringLiteral("<br />\r\n"));
+        appendKeepingView(box, QStringLiteral("<br />\r\n"));
 }
 
 } // namespace saltor

@@ -3,8 +3,9 @@
 #include "platform/platform.h"
 #include "shell/editor.h"
 #include "shell/fonts.h"
-#include "shell/linebreakkeys.h"
 #include "shell/form.h"
+#include "shell/linebreakkeys.h"
+#include "shell/plaintextbox.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -13,9 +14,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace saltor {
@@ -39,15 +37,8 @@ QString boxText(const QWidget* box)
 {
     if (const auto* line = qobject_cast<const QLineEdit*>(box))
         return line->text();
-    if (const auto* multi = qobject_cast<const QPlainTextEdit*>(box)) {
-        QString out;
-        for (QTextBlock block = multi->document()->begin(); block.isValid(); block = block.next()) {
-            out += block.text();
-            if (block.next().isValid())
-                out += QStringLiteral("\r\n");
-        }
-        return out;
-    }
+    if (const auto* multi = qobject_cast<const QPlainTextEdit*>(box))
+        return textWithCrLf(multi);
     return QString();
 }
 
@@ -57,27 +48,6 @@ void setBoxText(QWidget* box, const QString& text)
         line->setText(text);
     else if (auto* multi = qobject_cast<QPlainTextEdit*>(box))
         multi->setPlainText(text);
-}
-
-void appendToBox(QPlainTextEdit* box, const QString& piece)
-{
-    const QTextCursor user = box->textCursor();
-    const int anchor = user.anchor();
-    const int position = user.position();
-    const int scroll = box->verticalScrollBar()->value();
-
-    QTextCursor end(box->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(piece);
-
-    const QTextCursor now = box->textCursor();
-    if (now.anchor() != anchor || now.position() != position) {
-        QTextCursor restored(box->document());
-        restored.setPosition(anchor);
-        restored.setPosition(position, QTextCursor::KeepAnchor);
-        box->setTextCursor(restored);
-    }
-    box->verticalScrollBar()->setValue(scroll);
 }
 
 bool requireFields(Platform& platform, const QList<const QWidget*>& boxes, const QString& message)
@@ -114,7 +84,7 @@ void setFieldColor(QWidget* box, const QColor& colour)
 
 void appendLineBreak(QPlainTextEdit* box)
 {
-    appendToBox(box, QStringLiteral("<br />"));
+    appendKeepingView(box, QStringLiteral("<br />"));
 }
 
 bool runStatementAction(Form& dialog, const QList<const QWidget*>& required, const QString& message,

@@ -36,9 +36,6 @@ QColor fieldColor(const QWidget* box);
 QString boxText(const QWidget* box);
 // Replaces the whole Text of a box; CRLF in a multi-line box becomes a line break.
 void setBoxText(QWidget* box, const QString& text);
-// Appends piece after the last character of a multi-line box, whatever its caret or
-// selection; the caret and selection stay as they were.
-void appendToBox(QPlainTextEdit* box, const QString& piece);
 
 // Reads every listed box (all of them, in order) and compares its Text with the exact empty
 // string. When one or more are empty: one beep, one message box (OK, exclamation icon, the

@@ -3,6 +3,7 @@
 #include "shell/dialogframe.h"
 #include "shell/dialogsettings.h"
 #include "shell/editor.h"
+#include "shell/plaintextbox.h"
 #include "statements/hostdialog.h"
 #include "statements/markupbindings.h"
 #include "statements/markupguard.h"
@@ -19,7 +20,7 @@ namespace saltor {
 void appendToHostBox(QPlainTextEdit* hostBox, const QString& markup)
 {
     if (hostBox)
-        appendToBox(hostBox, markup);
+        appendKeepingView(hostBox, markup);
 }
 
 MarkupDialog::MarkupDialog(Editor& editor, const MarkupBinding& binding)
