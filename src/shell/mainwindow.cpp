@@ -347,6 +347,11 @@ void MainWindow::keepActiveControl()
 
 void MainWindow::SetFocus()
 {
+    // Minimised through the window manager while the dialog was open: Main comes back, or the
+    // user would be left with nothing on the screen.
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
     activateWindow();
     QWidget* control = m_activeControl ? m_activeControl.data() : m_textPreview;
     m_activeControl = nullptr;

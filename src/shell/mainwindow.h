@@ -35,8 +35,9 @@ public:
     void appendToPreview(const QString& piece) { m_document.append(piece); }
 
     // Disabling a window takes the focus from its control. The dialog guard keeps Main's
-    // focus control before it disables Main, and SetFocus (the guard's last step) activates
-    // Main and gives the focus back to that control, or to the document when none was kept.
+    // focus control before it disables Main, and SetFocus (the guard's last step) brings Main
+    // back restored (also from minimised), activates it and gives the focus back to that
+    // control, or to the document when none was kept.
     void keepActiveControl();
     void SetFocus();
 
