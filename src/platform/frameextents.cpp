@@ -84,12 +84,12 @@ QMargins frameExtents(const QWidget* window)
     XSendEvent(display, DefaultRootWindow(display), False,
                SubstructureRedirectMask | SubstructureNotifyMask, &event);
     XFlush(display);
-    // The window manager answers by setting the property, as a rule within a few milliseconds;
-    // one that never answers costs a fifth of a second, once per window.
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    // The window manager answers by setting the property, as a rule within a millisecond; one
+    // that never answers costs a fifth of a second, once per window.
+    for (int attempt = 0; attempt < 2000; ++attempt) {
         if (readExtents(display, id, extents, margins))
             return margins;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
     }
     return QMargins();
 }
