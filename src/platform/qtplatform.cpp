@@ -1,5 +1,7 @@
 #include "platform/qtplatform.h"
 
+#include "platform/singlelinebox.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -56,8 +58,10 @@ QString QtPlatform::inputBox(const QString& prompt)
     box.setInputMode(QInputDialog::TextInput);
     box.setTextValue(QString());
     // Room for a line of text: by itself the box is only as wide as its short prompt.
-    if (auto* edit = box.findChild<QLineEdit*>())
+    if (auto* edit = box.findChild<QLineEdit*>()) {
         edit->setMinimumWidth(320);
+        makeSingleLineBox(edit);
+    }
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 

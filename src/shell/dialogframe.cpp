@@ -1,6 +1,7 @@
 #include "shell/dialogframe.h"
 
 #include "platform/platform.h"
+#include "platform/singlelinebox.h"
 #include "shell/editor.h"
 #include "shell/fonts.h"
 #include "shell/form.h"
@@ -124,6 +125,7 @@ QLineEdit* singleLineBox(const QString& name)
     auto* box = new QLineEdit;
     box->setObjectName(name);
     box->setFont(verdanaFont(8.25));
+    makeSingleLineBox(box);
     return box;
 }
 

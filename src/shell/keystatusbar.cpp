@@ -3,6 +3,8 @@
 #include "platform/platform.h"
 #include "shell/fonts.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
 
@@ -52,6 +54,21 @@ KeyStatusBar::KeyStatusBar(Platform& platform) : m_platform(platform)
     connect(m_timer, &QTimer::timeout, this, &KeyStatusBar::refresh);
     m_timer->start();
     refresh();
+    // The Insert key goes to whichever control has the focus; the bar sees it on its way.
+    qApp->installEventFilter(this);
+}
+
+bool KeyStatusBar::eventFilter(QObject* watched, QEvent* event)
+{
+    // A key press that no control takes travels up to the window and passes the application's
+    // filters once for each step: it counts only where it starts, at the window's focus control.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert
+        && watched->isWidgetType()) {
+        const auto* target = static_cast<QWidget*>(watched);
+        if (target->window() == window() && target == window()->focusWidget())
+            toggleInsert();
+    }
+    return QStatusBar::eventFilter(watched, event);
 }
 
 void KeyStatusBar::toggleInsert()

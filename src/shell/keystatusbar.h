@@ -11,7 +11,7 @@ class Platform;
 
 // StatusBar1: the program's name and the NUM, CAPS and INS panels, each drawn greyed while
 // its key is off. Num and Caps Lock are polled from the platform; INS follows the Insert
-// key's toggle.
+// key's toggle, pressed wherever the focus is in the window that holds the bar.
 class KeyStatusBar : public QStatusBar {
     Q_OBJECT
 public:
@@ -20,6 +20,9 @@ public:
     void toggleInsert();
     // Reads the key-lock states now (the timer does this about every 250 ms).
     void refresh();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     Platform& m_platform;

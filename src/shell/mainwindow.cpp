@@ -10,6 +10,7 @@
 #include "shell/keystatusbar.h"
 #include "shell/linebreakkeys.h"
 #include "shell/pictures.h"
+#include "shell/tabchain.h"
 #include "shell/textboxclipboard.h"
 #include "shell/windowsettings.h"
 
@@ -186,7 +187,13 @@ MainWindow::MainWindow(Editor& editor)
             m_commandButtons[row.guardPlace - 1] = findChild<QPushButton*>(QLatin1String(row.control));
 
     FileCommands::startNewDocument(*this);
-    setTabOrder(m_textPreview, m_commandButtons.first());
+    // Tab and Shift+Tab in the document move the focus, as in the dialogs' multi-line boxes:
+    // the document first, then the twelve buttons as they stand.
+    m_textPreview->setTabChangesFocus(true);
+    QStringList tabOrder{m_textPreview->objectName()};
+    for (const ButtonRow& row : kButtons)
+        tabOrder << QLatin1String(row.name);
+    setTabChain(this, tabOrder);
     m_textPreview->setFocus();
 
     // The client area is 954 x 581 pixels; the menu bar stands above it.
@@ -342,6 +349,11 @@ void MainWindow::keepActiveControl()
 
 void MainWindow::SetFocus()
 {
+    // Minimised through the window manager while the dialog was open: Main comes back, or the
+    // user would be left with nothing on the screen.
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
     activateWindow();
     QWidget* control = m_activeControl ? m_activeControl.data() : m_textPreview;
     m_activeControl = nullptr;
@@ -414,8 +426,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_textPreview)
         return QMainWindow::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert)
-        m_statusBar->toggleInsert();
     if (event->type() == QEvent::ShortcutOverride) {
         // The text box would take Ctrl+X, C, V and A for its own cut, copy, paste and select
         // all; Main's menu commands own those keys, so the shortcut goes to them.

@@ -33,8 +33,9 @@ public:
     const QList<QPushButton*>& mainCommandButtons() const { return m_commandButtons; }
 
     // Disabling a window takes the focus from its control. The dialog guard keeps Main's
-    // focus control before it disables Main, and SetFocus (the guard's last step) activates
-    // Main and gives the focus back to that control, or to the document when none was kept.
+    // focus control before it disables Main, and SetFocus (the guard's last step) brings Main
+    // back restored (also from minimised), activates it and gives the focus back to that
+    // control, or to the document when none was kept.
     void keepActiveControl();
     void SetFocus();
 

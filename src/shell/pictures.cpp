@@ -65,7 +65,7 @@ QPixmap mainPicture()
 
 QPixmap aboutPicture()
 {
-    return drawTitled(300, 160, 22, QStringLiteral("mission briefing editor"));
+    return drawTitled(302, 162, 22, QStringLiteral("mission briefing editor"));
 }
 
 QIcon applicationIcon()

@@ -26,7 +26,8 @@ constexpr int twipsToPixels(int twips) { return twips / 15; }
 // maximize or close box; in the taskbar only when asked.
 void applyWindowSettings(QWidget* window, const WindowSettings& settings);
 
-// Moves window to its start position; owner is the main window.
+// Moves window to its start position, centred by its whole frame as the window manager reports
+// it; owner is the main window.
 void placeWindow(QWidget* window, StartPosition position, const QWidget* owner);
 
 } // namespace saltor

@@ -216,6 +216,57 @@ e2e_visible() {
     xdotool search --onlyvisible --name '.' 2> /dev/null | grep -qx "$1"
 }
 
+# e2e_frame ID: the window's whole frame as the window manager drew it, title bar included:
+# "x y width height", from the client area (xwininfo) and _NET_FRAME_EXTENTS.
+e2e_frame() {
+    local x y w h l r t b
+    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4}
+        /Absolute upper-left Y/ {y = $4} /Width:/ {w = $2} /Height:/ {h = $2}
+        END {print x, y, w, h}')
+    read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)
+    echo "$((x - ${l:-0})) $((y - ${t:-0})) $((w + ${l:-0} + ${r:-0})) $((h + ${t:-0} + ${b:-0}))"
+}
+
+# e2e_workarea: the screen less the panels, as the window manager gives it: "x y width height".
+e2e_workarea() {
+    xprop -root _NET_WORKAREA | sed -n 's/.*= //p' | tr -d , | cut -d' ' -f1-4
+}
+
+# e2e_check_centred LABEL ID "X Y W H": the frame of ID stands centred on that area, to the
+# pixel (half a pixel of rounding either way).
+e2e_check_centred() {
+    local fx fy fw fh ax ay aw ah dx dy
+    read -r fx fy fw fh < <(e2e_frame "$2")
+    read -r ax ay aw ah <<< "$3"
+    dx=$(((2 * fx + fw) - (2 * ax + aw)))
+    dy=$(((2 * fy + fh) - (2 * ay + ah)))
+    if [ "${dx#-}" -gt 1 ] || [ "${dy#-}" -gt 1 ]; then
+        e2e_fail "$1: frame $fx,$fy ${fw}x$fh is off the centre of $3 by $((dx / 2)), $((dy / 2))"
+    fi
+}
+
+# e2e_count_colour ID COLOUR: how many pixels of window ID show exactly COLOUR (#RRGGBB) on the
+# screen, from a screenshot of the whole screen.
+e2e_count_colour() {
+    local x y w h
+    read -r x y w h < <(e2e_frame "$1")
+    import -window root "$WORK/screen.png"
+    convert "$WORK/screen.png" -crop "${w}x$h+$x+$y" +repage txt:- | grep -ci -- "$2" || true
+}
+
+# e2e_wait_restored ID: waits until the window ID is shown normally (not minimised) and has the
+# focus, without asking the window manager for either.
+e2e_wait_restored() {
+    for _ in $(seq "$E2E_TICKS"); do
+        if xprop -id "$1" WM_STATE 2> /dev/null | grep -q 'window state: Normal' \
+            && [ "$(xdotool getactivewindow 2> /dev/null)" = "$1" ]; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
 e2e_keys() { xdotool key --delay 40 "$@"; }
 e2e_type() { xdotool type --delay 20 -- "$1"; }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The commands of Main's own menus by keyboard only: Find through its input box followed by a
 # typed edit of the selection, Add note (typed and cancelled), Add date mark, the Addcomment
-# dialog, the About box (Esc does nothing, a click on its picture closes it).
+# dialog, the About box (Esc does nothing, a click on its picture closes it); where Main and
+# its dialogs stand, and Main brought back from minimised when a dialog closes.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 trap e2e_stop EXIT
@@ -64,12 +65,23 @@ day_after="$(date +%m-%d-%Y)"
 e2e_doc_add "// $day_after\\r\\n"
 e2e_doc_check notes
 
-# Addcomment: its box is multi-line (Return starts a new line), Tab goes on to Add.
+# Addcomment: its box is multi-line (Return starts a new line), Tab goes on to Add. Main and
+# the dialog stand centred by their whole frames, title bar included: Main on the screen, the
+# dialog on Main. Main minimised meanwhile comes back, restored and active, when the dialog closes.
+e2e_check_centred "Main on the screen" "$MAIN_WINDOW" "$(e2e_workarea)"
 e2e_menu c 1
-e2e_dialog "Add comment" > /dev/null
+comment="$(e2e_dialog "Add comment")"
+e2e_check_centred "Add comment on Main" "$comment" "$(e2e_frame "$MAIN_WINDOW")"
 e2e_type "junk"
+xdotool windowminimize --sync "$MAIN_WINDOW"
+e2e_wait_active "$comment"
 e2e_keys Escape
-e2e_closed "Add comment"
+e2e_wait_gone '^Add comment$'
+if ! e2e_wait_restored "$MAIN_WINDOW"; then
+    e2e_fail "Main minimised while Add comment was open did not come back when it closed"
+    xdotool windowactivate --sync "$MAIN_WINDOW" > /dev/null 2>&1 || true
+    e2e_wait_active "$MAIN_WINDOW"
+fi
 e2e_write_on "after-Esc-in-Addcomment"
 
 e2e_menu c 1
@@ -82,13 +94,16 @@ e2e_keys space
 e2e_closed "Add comment"
 e2e_doc_add '/* First line\r\nsecond line */\r\n'
 
-# About: no title bar and no key; Esc leaves it open, a click on its picture closes it.
+# About: no title bar and no key; Esc leaves it open, a click on its picture closes it. Its
+# picture covers the whole box: no pixel of its pure red ground shows.
 e2e_menu h 1
 about="$(e2e_wait_window '^About Saltor Editor$')"
 sleep 0.3
 e2e_keys Escape
 sleep 0.5
 if e2e_visible "$about"; then
+    red="$(e2e_count_colour "$about" '#FF0000')"
+    [ "$red" = 0 ] || e2e_fail "the About box shows $red pixels of its red ground"
     e2e_click "$about" 40 40
     e2e_wait_gone '^About Saltor Editor$'
     e2e_wait_active "$MAIN_WINDOW"

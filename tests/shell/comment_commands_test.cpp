@@ -1,8 +1,13 @@
 #include "support/testing.h"
 
+#include "platform/qtplatform.h"
 #include "shell/comments.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
+#include <QInputDialog>
+#include <QTimer>
 #include <QLabel>
 #include <QLocale>
 #include <QTest>
@@ -47,6 +52,7 @@ private slots:
     void commandsAppendAtTheVeryEnd_data();
     void commandsAppendAtTheVeryEnd();
     void cancelledNoteAppendsAnEmptyNote();
+    void inputBoxTakesAPastedTextAsOneLine();
     void dialogShowsItsControls();
     void dialogAppendsWhatWasTyped_data();
     void dialogAppendsWhatWasTyped();
@@ -152,6 +158,24 @@ void CommentCommandsTest::cancelledNoteAppendsAnEmptyNote()
     program.main().addNoteButton_Click(); // confirmed with nothing entered
     QCOMPARE(program.document(), QStringLiteral("x\r\n// \r\n// \r\n"));
     QCOMPARE(program.platform.inputPrompts.value(0), QStringLiteral("Write your singleline note here:"));
+}
+
+void CommentCommandsTest::inputBoxTakesAPastedTextAsOneLine()
+{
+    // The program's own input box (Add note and Find ask through it): each line break pasted
+    // becomes one blank, and a line longer than 32,767 characters is kept whole.
+    const QString tail(40000, QLatin1Char('z'));
+    QGuiApplication::clipboard()->setText(QStringLiteral("x\r\ny\n") + tail);
+    QTimer::singleShot(0, this, [] {
+        auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QTest::keyClick(box->findChild<QLineEdit*>(), Qt::Key_V, Qt::ControlModifier);
+        box->accept();
+    });
+    QtPlatform platform;
+    const QString note = noteComment(platform.inputBox(QStringLiteral("Write your singleline note here:")));
+    QCOMPARE(note.left(7), QStringLiteral("// x y "));
+    QVERIFY(note == QStringLiteral("// x y ") + tail + QStringLiteral("\r\n"));
 }
 
 void CommentCommandsTest::dialogShowsItsControls()

@@ -1,6 +1,7 @@
 #include "support/testing.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -32,6 +33,7 @@ private slots:
     void modifiedEnterStartsAPlainNewLine_data();
     void modifiedEnterStartsAPlainNewLine();
     void startsCentredOnTheScreen();
+    void tabLeavesTheDocumentForTheButtons();
 };
 
 void MainWindowTest::startsWithHeaderAndNotSavedYet()
@@ -175,6 +177,11 @@ void MainWindowTest::statusBarPanelsFollowTheKeys()
     QVERIFY(ins->isEnabled());
     QTest::keyClick(program.main().textPreview(), Qt::Key_Insert);
     QVERIFY(!ins->isEnabled());
+    // Wherever the focus is in Main, once per press.
+    auto* button = child<QPushButton>(&program.main(), QStringLiteral("taskHintButton"));
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Insert);
+    QVERIFY(ins->isEnabled());
 }
 
 void MainWindowTest::exitAsksEveryTime_data()
@@ -254,6 +261,30 @@ void MainWindowTest::startsCentredOnTheScreen()
     const QPoint offset = program.main().geometry().center() - screen.center();
     QVERIFY2(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2,
              qPrintable(QStringLiteral("off centre by %1, %2").arg(offset.x()).arg(offset.y())));
+}
+
+void MainWindowTest::tabLeavesTheDocumentForTheButtons()
+{
+    // Tab in the document types nothing: the focus goes round the document and the twelve
+    // buttons as they stand; Shift+Tab goes the other way.
+    Program program;
+    program.main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&program.main()));
+    QPlainTextEdit* preview = program.main().textPreview();
+    preview->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 13; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, QStringList({"createDiaryRecordButton", "createSimpleTaskButton", "removeSimpleTaskButton",
+                                   "setSimpleTaskDescriptionButton", "setSimpleTaskDestinationButton",
+                                   "setCurrentTaskButton", "setTaskStateButton", "taskHintButton",
+                                   "taskStateButton", "currentTaskButton", "addNoteButton", "addCommentButton",
+                                   "textPreview"}));
+    QTest::keyClick(preview, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("addCommentButton"));
+    QCOMPARE(program.document(), QStringLiteral("// Created in Saltor Editor by Tavik\r\n"));
 }
 
 void MainWindowTest::modifiedEnterStartsAPlainNewLine_data()

@@ -2,6 +2,8 @@
 
 #include "shell/dialogframe.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QRadioButton>
 #include <QTest>
 
@@ -88,6 +90,8 @@ private slots:
     void taskHintPresetsAndIcons_data();
     void taskHintPresetsAndIcons();
     void lineBreakGoesToTheEndOfTheHint();
+    void pastedTextStaysOneLine_data();
+    void pastedTextStaysOneLine();
 };
 
 void TaskDialogsTest::emptyRequiredFieldIsRefused_data()
@@ -312,6 +316,36 @@ void TaskDialogsTest::lineBreakGoesToTheEndOfTheHint()
     click(dialog, QStringLiteral("lineBreakButton"));
     QCOMPARE(textOf(hint), QStringLiteral("one\r\ntwo<br /><br />"));
     QCOMPARE(hint->textCursor().position(), 0);
+}
+
+void TaskDialogsTest::pastedTextStaysOneLine_data()
+{
+    // Pasted with Ctrl+V into taskName, then "!" typed: the box the statement takes.
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("boxText");
+    QTest::newRow("CRLF, LF and CR: one blank each") << "a\r\nb\nc\rd\r\n\r\n" << "a b c d  !";
+    const QString longLine(40000, QLatin1Char('x'));
+    QTest::newRow("longer than 32,767 characters") << longLine << longLine + QLatin1Char('!');
+}
+
+void TaskDialogsTest::pastedTextStaysOneLine()
+{
+    // Every single-line field of the dialogs is made by singleLineBox.
+    QFETCH(QString, pasted);
+    QFETCH(QString, boxText);
+    Program p;
+    p.setDocument(kStart);
+    Form* dialog = p.open(QStringLiteral("createSimpleTask"));
+    auto* name = child<QLineEdit>(dialog, QStringLiteral("taskName"));
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClicks(name, QStringLiteral("!"));
+    QCOMPARE(name->text().size(), boxText.size());
+    QVERIFY(name->text() == boxText);
+    typeInto(box(dialog, QStringLiteral("taskUnit")), QStringLiteral("player"));
+    typeInto(box(dialog, QStringLiteral("taskDescription")), QStringLiteral("d"));
+    click(dialog, QStringLiteral("AddButton"));
+    QVERIFY(p.document() == kStart + boxText + QStringLiteral(" = player createSimpleTask [\"d\"];\r\n"));
 }
 
 QTEST_MAIN(TaskDialogsTest)

@@ -179,7 +179,8 @@ void Sequence::typeIntoBox(QWidget* box)
     FormState expected = formState(dialog);
     const int mode = int(m_random.bounded(20));
     if (mode < 12) {
-        // Select all and paste: a paste into a single-line box may carry a line break too.
+        // Select all and paste: a paste into a single-line box may carry a line break too,
+        // which becomes one blank there.
         const QString pasted = randomText(m_random, multi || chance(12));
         note(QStringLiteral("paste \"") + shown(pasted) + QLatin1Char('"'));
         if (line) {
@@ -189,7 +190,7 @@ void Sequence::typeIntoBox(QWidget* box)
             multi->selectAll();
             multi->insertPlainText(pasted);
         }
-        expected.texts[name] = line ? pasted : withLineEnds(pasted, kCrLf);
+        expected.texts[name] = withLineEnds(pasted, line ? QStringLiteral(" ") : kCrLf);
     } else if (mode < 18) {
         // Keys at the caret, in place of the selection; Tab would move the focus.
         const QString typed = randomText(m_random, multi != nullptr).remove(QLatin1Char('\t'));
