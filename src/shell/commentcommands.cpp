@@ -2,20 +2,19 @@
 
 #include "platform/platform.h"
 #include "shell/comments.h"
-#include "shell/editor.h"
+#include "shell/document.h"
 
 namespace saltor {
 
-void CommentCommands::addNote(Editor& editor)
+void CommentCommands::addNote(Platform& platform, Document& document)
 {
-    // A cancelled box gives the empty text: the note line is appended all the same.
-    const QString note = editor.platform().inputBox(QStringLiteral("Write your singleline note here:"));
-    editor.appendToPreview(noteComment(note));
+    const QString note = platform.inputBox(QStringLiteral("Write your singleline note here:"));
+    document.append(noteComment(note));
 }
 
-void CommentCommands::addDateMark(Editor& editor)
+void CommentCommands::addDateMark(Platform& platform, Document& document)
 {
-    editor.appendToPreview(dateMarkComment(editor.platform().today()));
+    document.append(dateMarkComment(platform.today()));
 }
 
 } // namespace saltor

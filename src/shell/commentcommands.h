@@ -2,13 +2,15 @@
 
 namespace saltor {
 
-class Editor;
+class Document;
+class Platform;
 
 // The Comments menu's one-line commands; both append at the very end of the Document.
 class CommentCommands {
 public:
-    static void addNote(Editor& editor);
-    static void addDateMark(Editor& editor);
+    // Asks for the note; a cancelled box appends the empty note all the same.
+    static void addNote(Platform& platform, Document& document);
+    static void addDateMark(Platform& platform, Document& document);
 };
 
 } // namespace saltor

@@ -2,9 +2,7 @@
 
 #include "platform/platform.h"
 #include "platform/singlelinebox.h"
-#include "shell/editor.h"
 #include "shell/fonts.h"
-#include "shell/form.h"
 #include "shell/linebreakkeys.h"
 #include "shell/plaintextbox.h"
 
@@ -86,17 +84,6 @@ void setFieldColor(QWidget* box, const QColor& colour)
 void appendLineBreak(QPlainTextEdit* box)
 {
     appendKeepingView(box, QStringLiteral("<br />"));
-}
-
-bool runStatementAction(Form& dialog, const QList<const QWidget*>& required, const QString& message,
-                        const std::function<QString()>& build)
-{
-    Editor& editor = dialog.editor();
-    if (!requireFields(editor.platform(), required, message))
-        return false;
-    editor.appendToPreview(build());
-    editor.closeDialogGuard(&dialog);
-    return true;
 }
 
 QLabel* fieldLabel(const QString& name, const QString& text)

@@ -4,7 +4,6 @@
 #include <QList>
 #include <QString>
 
-#include <functional>
 
 class QBoxLayout;
 class QGroupBox;
@@ -16,7 +15,6 @@ class QWidget;
 
 namespace saltor {
 
-class Form;
 class Platform;
 
 // The frame every dialog shares: its controls, fonts and colours, and the small mechanisms
@@ -51,15 +49,11 @@ void setFieldColor(QWidget* box, const QColor& colour);
 // "<br />" at the end of the box, no CRLF, whatever the caret or selection.
 void appendLineBreak(QPlainTextEdit* box);
 
-// The statement action of a statement dialog: requireFields; then appendToPreview of
-// build() and the closing steps of the dialog guard. Returns false when refused.
-bool runStatementAction(Form& dialog, const QList<const QWidget*>& required, const QString& message,
-                        const std::function<QString()>& build);
-
-// Controls, each named by its reference name and in the frame's fonts.
+// Controls, each given its name as objectName (tests and the tab chain find it by that name),
+// in the frame's fonts.
 QLabel* fieldLabel(const QString& name, const QString& text);        // Verdana 8.25
 QLabel* exampleLabel(const QString& name, const QString& text);      // red, Verdana 6.75
-QLineEdit* singleLineBox(const QString& name);                        // Verdana 8.25
+QLineEdit* singleLineBox(const QString& name);                        // Verdana 8.25, one line of any length
 QPlainTextEdit* multiLineBox(const QString& name);                    // vertical scroll bar
 QPushButton* commandButton(const QString& name, const QString& caption, const QString& toolTip = QString());
 // A flat-coloured ("graphical style") button, as the markup and line-break buttons are.

@@ -37,6 +37,9 @@ public:
     // Takes time in proportion to the piece, not to the Document.
     void append(const QString& piece);
 
+    // The text box that shows the Document.
+    QPlainTextEdit* box() const { return m_edit; }
+
     QString defaultLineEnd() const { return m_defaultLineEnd; }
     // The encoding a save writes back (that of the file last opened; UTF-8 for a new one).
     TextFormat format() const { return m_format; }

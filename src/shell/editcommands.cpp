@@ -1,8 +1,7 @@
 #include "shell/editcommands.h"
 
 #include "platform/platform.h"
-#include "shell/editor.h"
-#include "shell/mainwindow.h"
+#include "shell/document.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -30,13 +29,46 @@ void selectLast(QPlainTextEdit* edit, const QString& needle)
     edit->setFocus();
 }
 
-void toClipboard(MainWindow& main, bool deleteSelection)
+} // namespace
+
+EditCommands::EditCommands(Document& document, Platform& platform) : m_document(document), m_platform(platform) {}
+
+void EditCommands::selectAll()
 {
-    QPlainTextEdit* edit = main.textPreview();
-    Platform& platform = main.editor().platform();
+    QPlainTextEdit* edit = m_document.box();
+    QTextCursor cursor(edit->document());
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    edit->setTextCursor(cursor);
+    edit->setFocus();
+}
+
+void EditCommands::clear()
+{
+    const MessageAnswer answer = m_platform.messageBox(
+        QStringLiteral("This will clear everything ! Do you really want to do ?"), MessageButtons::YesNo,
+        MessageIcon::Exclamation, QStringLiteral("Clearing ..."));
+    if (answer != MessageAnswer::Yes)
+        return;
+    m_document.setText(QString());
+    m_document.box()->setFocus();
+}
+
+void EditCommands::cut()
+{
+    toClipboard(true);
+}
+
+void EditCommands::copy()
+{
+    toClipboard(false);
+}
+
+void EditCommands::toClipboard(bool deleteSelection)
+{
+    QPlainTextEdit* edit = m_document.box();
     QTextCursor cursor = edit->textCursor();
-    platform.clearClipboard();
-    platform.setClipboardText(main.document().text(cursor.selectionStart(), cursor.selectionEnd()));
+    m_platform.clearClipboard();
+    m_platform.setClipboardText(m_document.text(cursor.selectionStart(), cursor.selectionEnd()));
     if (deleteSelection) {
         // In an edit block, so that the terminators of the breaks it deletes join its undo step.
         cursor.beginEditBlock();
@@ -47,53 +79,21 @@ void toClipboard(MainWindow& main, bool deleteSelection)
     edit->setFocus();
 }
 
-} // namespace
-
-void EditCommands::selectAll(MainWindow& main)
+void EditCommands::paste()
 {
-    QPlainTextEdit* edit = main.textPreview();
-    QTextCursor cursor(edit->document());
-    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    edit->setTextCursor(cursor);
-    edit->setFocus();
-}
-
-void EditCommands::clear(MainWindow& main)
-{
-    const MessageAnswer answer = main.editor().platform().messageBox(
-        QStringLiteral("This will clear everything ! Do you really want to do ?"), MessageButtons::YesNo,
-        MessageIcon::Exclamation, QStringLiteral("Clearing ..."));
-    if (answer != MessageAnswer::Yes)
-        return;
-    main.document().setText(QString());
-    main.textPreview()->setFocus();
-}
-
-void EditCommands::cut(MainWindow& main)
-{
-    toClipboard(main, true);
-}
-
-void EditCommands::copy(MainWindow& main)
-{
-    toClipboard(main, false);
-}
-
-void EditCommands::paste(MainWindow& main)
-{
-    QPlainTextEdit* edit = main.textPreview();
+    QPlainTextEdit* edit = m_document.box();
     QTextCursor cursor = edit->textCursor();
     // insertText turns CRLF, LF and CR alike into one line break.
-    cursor.insertText(main.editor().platform().clipboardText());
+    cursor.insertText(m_platform.clipboardText());
     edit->setTextCursor(cursor);
     edit->setFocus();
 }
 
-void EditCommands::findCommand(MainWindow& main)
+void EditCommands::findCommand()
 {
     // A cancelled box gives the empty text, and the search runs with it all the same.
-    const QString entered = main.editor().platform().inputBox(QStringLiteral("Find specific string ..."));
-    selectLast(main.textPreview(), entered);
+    const QString entered = m_platform.inputBox(QStringLiteral("Find specific string ..."));
+    selectLast(m_document.box(), entered);
 }
 
 } // namespace saltor

@@ -9,7 +9,7 @@
 namespace saltor {
 
 Editor::Editor(Platform& platform)
-    : m_platform(platform), m_main(std::make_unique<MainWindow>(*this))
+    : m_platform(platform), m_main(std::make_unique<MainWindow>(platform, *this))
 {
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/filedialogstate.h"
+#include "shell/dialogopener.h"
 
 #include <QHash>
 #include <QObject>
@@ -18,7 +18,7 @@ class Platform;
 // The one object that owns the program's state: the main window, the single instance of
 // each dialog form and the platform. The program makes one at start-up; each test makes its
 // own, so nothing is global.
-class Editor : public QObject {
+class Editor : public QObject, public DialogOpener {
     Q_OBJECT
 public:
     using FormFactory = std::function<Form*(Editor&)>;
@@ -28,8 +28,6 @@ public:
 
     Platform& platform() const { return m_platform; }
     MainWindow& main() const { return *m_main; }
-    // The shared common file dialog state (filter and the file name chosen last).
-    FileDialogState& fileDialog() { return m_fileDialog; }
 
     // Makes form `name` known to showDialog. Later registrations replace earlier ones.
     void registerForm(const QString& name, FormFactory factory);
@@ -37,7 +35,7 @@ public:
     // Creates the single instance of `name` if there is none (running its Form_Load) and
     // shows it modeless, without an owner, in front. A name that no form was registered
     // under stops the program with that name: it is a fault of the program's own tables.
-    Form* showDialog(const QString& name);
+    Form* showDialog(const QString& name) override;
     // The loaded instance of `name`, or nullptr.
     Form* form(const QString& name) const;
 
@@ -55,14 +53,13 @@ public:
     // Brings the chain of open dialogs back in front, restored if minimised: the dialogs
     // waiting on one of their own (disabled) first, then the dialog that takes input on top of
     // them, which is activated. Called when a window that waits (disabled) is activated.
-    void raiseOpenDialog();
+    void raiseOpenDialog() override;
 
     // Called by Form::unload: the next showDialog builds the form again.
     void forgetForm(Form* form);
 
 private:
     Platform& m_platform;
-    FileDialogState m_fileDialog;
     std::unique_ptr<MainWindow> m_main;
     QHash<QString, FormFactory> m_factories;
     QHash<QString, QPointer<Form>> m_forms;

@@ -2,8 +2,7 @@
 
 #include "platform/platform.h"
 #include "platform/textcodec.h"
-#include "shell/editor.h"
-#include "shell/mainwindow.h"
+#include "shell/document.h"
 
 #include <QDir>
 #include <QLabel>
@@ -22,38 +21,42 @@ QString shown(const QString& path)
 
 } // namespace
 
-void FileCommands::newDocument(Editor& editor)
+FileCommands::FileCommands(Document& document, QLabel* address, Platform& platform, QWidget* dialogParent)
+    : m_document(document), m_address(address), m_platform(platform), m_dialogParent(dialogParent)
 {
-    const MessageAnswer answer = editor.platform().messageBox(
+}
+
+void FileCommands::newDocument()
+{
+    const MessageAnswer answer = m_platform.messageBox(
         QStringLiteral("All unsaved data will be lost. Do you really want to do ?"),
         MessageButtons::YesNo, MessageIcon::Question, QStringLiteral("Creating ..."));
     if (answer != MessageAnswer::Yes)
         return;
-    startNewDocument(editor.main());
-    editor.main().textPreview()->setFocus();
+    startNewDocument();
+    m_document.box()->setFocus();
 }
 
-void FileCommands::startNewDocument(MainWindow& main)
+void FileCommands::startNewDocument()
 {
-    main.document().setText(QStringLiteral("// Created in Saltor Editor by Tavik\r\n"));
-    main.document().setFormat(TextFormat{});
-    main.address()->setText(QStringLiteral("... not saved yet"));
+    m_document.setText(QStringLiteral("// Created in Saltor Editor by Tavik\r\n"));
+    m_document.setFormat(TextFormat{});
+    m_address->setText(QStringLiteral("... not saved yet"));
 }
 
-void FileCommands::saveDocumentAs(Editor& editor)
+void FileCommands::saveDocumentAs()
 {
-    saveTextFile(editor, kSqfFilter, editor.main().document().text(), true);
+    saveTextFile(kSqfFilter, m_document.text(), true);
 }
 
-void FileCommands::loadTextFile(Editor& editor)
+void FileCommands::loadTextFile()
 {
-    Platform& platform = editor.platform();
-    FileDialogState& dialog = editor.fileDialog();
-    MainWindow& main = editor.main();
+    Platform& platform = m_platform;
+    FileDialogState& dialog = m_fileDialog;
 
     dialog.setFilter(kSqfFilter);
     const std::optional<QString> chosen =
-        platform.openFileDialog(&main, dialog.qtFilter(), dialog.fileName());
+        platform.openFileDialog(m_dialogParent, dialog.qtFilter(), dialog.fileName());
     if (!chosen)
         return;
     dialog.setFileName(*chosen);
@@ -67,23 +70,21 @@ void FileCommands::loadTextFile(Editor& editor)
         return;
     }
     DecodedText decoded = decodeText(read.bytes);
-    main.document().setText(decoded.text);
-    main.document().setFormat(decoded.format);
-    main.address()->setText(path);
+    m_document.setText(decoded.text);
+    m_document.setFormat(decoded.format);
+    m_address->setText(path);
 }
 
-SaveOutcome FileCommands::saveTextFile(Editor& editor, const QString& filter, const QString& content,
-                                       bool isDocument)
+SaveOutcome FileCommands::saveTextFile(const QString& filter, const QString& content, bool isDocument)
 {
-    Platform& platform = editor.platform();
-    FileDialogState& dialog = editor.fileDialog();
-    MainWindow& main = editor.main();
+    Platform& platform = m_platform;
+    FileDialogState& dialog = m_fileDialog;
 
     dialog.setFilter(filter);
     QString path;
     for (;;) {
         const std::optional<QString> chosen =
-            platform.saveFileDialog(&main, dialog.qtFilter(), dialog.fileName());
+            platform.saveFileDialog(m_dialogParent, dialog.qtFilter(), dialog.fileName());
         if (!chosen)
             return SaveOutcome::Cancelled;
         dialog.setFileName(*chosen);
@@ -98,7 +99,7 @@ SaveOutcome FileCommands::saveTextFile(Editor& editor, const QString& filter, co
         // No: the dialog comes back, so another name can be chosen or the save cancelled.
     }
 
-    const TextFormat format = isDocument ? main.document().format() : TextFormat{};
+    const TextFormat format = isDocument ? m_document.format() : TextFormat{};
     const EncodedText encoded = encodeText(content, format);
     const WriteResult written = platform.writeFile(path, encoded.bytes);
     if (!written.ok) {
@@ -108,8 +109,8 @@ SaveOutcome FileCommands::saveTextFile(Editor& editor, const QString& filter, co
         return SaveOutcome::Failed;
     }
     if (isDocument) {
-        main.document().setFormat(encoded.format);
-        main.address()->setText(path);
+        m_document.setFormat(encoded.format);
+        m_address->setText(path);
     }
     return SaveOutcome::Written;
 }

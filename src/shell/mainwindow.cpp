@@ -3,8 +3,8 @@
 #include "platform/platform.h"
 #include "shell/commentcommands.h"
 #include "shell/dialogframe.h"
+#include "shell/dialogopener.h"
 #include "shell/editcommands.h"
-#include "shell/editor.h"
 #include "shell/filecommands.h"
 #include "shell/fonts.h"
 #include "shell/keystatusbar.h"
@@ -153,9 +153,10 @@ constexpr std::array<OpenerRow, 27> kOpeners = {{
 
 } // namespace
 
-MainWindow::MainWindow(Editor& editor)
-    : QMainWindow(nullptr), m_editor(editor), m_textPreview(new QPlainTextEdit),
-      m_document(m_textPreview)
+MainWindow::MainWindow(Platform& platform, DialogOpener& dialogs)
+    : QMainWindow(nullptr), m_platform(platform), m_dialogs(dialogs), m_textPreview(new QPlainTextEdit),
+      m_document(m_textPreview), m_address(new QLabel), m_edit(m_document, platform),
+      m_files(m_document, m_address, platform, this)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Saltor Editor"));
@@ -172,9 +173,9 @@ MainWindow::MainWindow(Editor& editor)
     row->addWidget(createPreviewColumn(), 1);
     setCentralWidget(central);
 
-    m_statusBar = new KeyStatusBar(editor.platform());
+    m_statusBar = new KeyStatusBar(platform);
     setStatusBar(m_statusBar);
-    TextBoxClipboard::install(*this);
+    TextBoxClipboard::install(m_textPreview, m_edit, platform);
     m_textPreview->installEventFilter(this);
     LineBreakKeys::install(m_textPreview);
 
@@ -186,7 +187,7 @@ MainWindow::MainWindow(Editor& editor)
         if (row.guardPlace > 0)
             m_commandButtons[row.guardPlace - 1] = findChild<QPushButton*>(QLatin1String(row.control));
 
-    FileCommands::startNewDocument(*this);
+    m_files.startNewDocument();
     // Tab and Shift+Tab in the document move the focus, as in the dialogs' multi-line boxes:
     // the document first, then the twelve buttons as they stand.
     m_textPreview->setTabChangesFocus(true);
@@ -272,7 +273,6 @@ QWidget* MainWindow::createPreviewColumn()
     auto* fileLocation = new QLabel(QStringLiteral("File:"));
     fileLocation->setObjectName(QStringLiteral("fileLocation"));
     fileLocation->setFont(verdanaFont(6.75));
-    m_address = new QLabel;
     m_address->setObjectName(QStringLiteral("Address"));
     m_address->setFont(verdanaFont(6.75));
     m_address->setToolTip(QStringLiteral("Address to the opened/saved file"));
@@ -316,7 +316,7 @@ void MainWindow::connectCommands()
         if (!row.form)
             continue;
         const QString form = QLatin1String(row.form);
-        auto open = [this, form] { m_editor.showDialog(form); };
+        auto open = [this, form] { m_dialogs.showDialog(form); };
         if (row.guardPlace > 0)
             connect(button(row.control), &QPushButton::clicked, this, open);
         else
@@ -363,17 +363,17 @@ void MainWindow::SetFocus()
 
 void MainWindow::mnuNew_Click()
 {
-    FileCommands::newDocument(m_editor);
+    m_files.newDocument();
 }
 
 void MainWindow::mnuOpen_Click()
 {
-    FileCommands::loadTextFile(m_editor);
+    m_files.loadTextFile();
 }
 
 void MainWindow::mnuSaveAs_Click()
 {
-    FileCommands::saveDocumentAs(m_editor);
+    m_files.saveDocumentAs();
 }
 
 void MainWindow::mnuMinimize_Click()
@@ -383,25 +383,25 @@ void MainWindow::mnuMinimize_Click()
 
 void MainWindow::mnuExit_Click()
 {
-    const MessageAnswer answer = m_editor.platform().messageBox(
+    const MessageAnswer answer = m_platform.messageBox(
         QStringLiteral("All unsaved data will be lost. Do you really want to exit ?"),
         MessageButtons::YesNo, MessageIcon::Question, QStringLiteral("Exiting ..."));
     if (answer == MessageAnswer::Yes)
-        m_editor.platform().endProgram();
+        m_platform.endProgram();
 }
 
-void MainWindow::mnuSelectAll_Click() { EditCommands::selectAll(*this); }
-void MainWindow::mnuClear_Click() { EditCommands::clear(*this); }
-void MainWindow::mnuCut_Click() { EditCommands::cut(*this); }
-void MainWindow::mnuCopy_Click() { EditCommands::copy(*this); }
-void MainWindow::mnuPaste_Click() { EditCommands::paste(*this); }
-void MainWindow::mnuFind_Click() { EditCommands::findCommand(*this); }
-void MainWindow::addNoteButton_Click() { CommentCommands::addNote(m_editor); }
-void MainWindow::mnuAddDateMark_Click() { CommentCommands::addDateMark(m_editor); }
+void MainWindow::mnuSelectAll_Click() { m_edit.selectAll(); }
+void MainWindow::mnuClear_Click() { m_edit.clear(); }
+void MainWindow::mnuCut_Click() { m_edit.cut(); }
+void MainWindow::mnuCopy_Click() { m_edit.copy(); }
+void MainWindow::mnuPaste_Click() { m_edit.paste(); }
+void MainWindow::mnuFind_Click() { m_edit.findCommand(); }
+void MainWindow::addNoteButton_Click() { CommentCommands::addNote(m_platform, m_document); }
+void MainWindow::mnuAddDateMark_Click() { CommentCommands::addDateMark(m_platform, m_document); }
 
 void MainWindow::mnuHelpContents_Click()
 {
-    m_editor.platform().openHelp(kHelpFile);
+    m_platform.openHelp(kHelpFile);
 }
 
 bool MainWindow::event(QEvent* event)
@@ -409,7 +409,7 @@ bool MainWindow::event(QEvent* event)
     // Activated while a dialog is open (a click on its disabled window): the dialog comes back
     // in front, so it cannot get lost behind Main.
     if (event->type() == QEvent::WindowActivate && !isEnabled())
-        QTimer::singleShot(0, &m_editor, &Editor::raiseOpenDialog);
+        QTimer::singleShot(0, this, [this] { m_dialogs.raiseOpenDialog(); });
     return QMainWindow::event(event);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "shell/document.h"
+#include "shell/editcommands.h"
+#include "shell/filecommands.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -12,21 +14,23 @@ class QPushButton;
 
 namespace saltor {
 
-class Editor;
+class DialogOpener;
 class KeyStatusBar;
+class Platform;
 
 // Main: the document textPreview, the file path label Address, the left column of command
 // buttons, the menus and the status bar. Routes every command; the commands that open a
-// dialog go through Editor::showDialog.
+// dialog ask dialogs to show it by its form name.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(Editor& editor);
+    MainWindow(Platform& platform, DialogOpener& dialogs);
     ~MainWindow() override;
 
-    Editor& editor() const { return m_editor; }
     QPlainTextEdit* textPreview() const { return m_textPreview; }
     Document& document() { return m_document; }
+    // New, Open, Save As and the common file dialog, which the page generators share.
+    FileCommands& files() { return m_files; }
     QLabel* address() const { return m_address; }
 
     // The twelve command buttons in the fixed order in which the dialog guard switches them.
@@ -65,10 +69,13 @@ private:
     void createMenus();
     void connectCommands();
 
-    Editor& m_editor;
+    Platform& m_platform;
+    DialogOpener& m_dialogs;
     QPlainTextEdit* m_textPreview = nullptr;
     Document m_document;
     QLabel* m_address = nullptr;
+    EditCommands m_edit;
+    FileCommands m_files;
     KeyStatusBar* m_statusBar = nullptr;
     QList<QPushButton*> m_commandButtons;
     QPointer<QWidget> m_activeControl;

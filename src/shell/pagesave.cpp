@@ -3,12 +3,13 @@
 #include "shell/editor.h"
 #include "shell/filecommands.h"
 #include "shell/form.h"
+#include "shell/mainwindow.h"
 
 namespace saltor {
 
 void savePageAndClose(Form& generator, const QString& filter, const QString& page)
 {
-    if (FileCommands::saveTextFile(generator.editor(), filter, page, false) == SaveOutcome::Failed) {
+    if (generator.editor().main().files().saveTextFile(filter, page, false) == SaveOutcome::Failed) {
         generator.raise();
         generator.activateWindow();
         return;

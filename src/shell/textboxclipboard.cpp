@@ -2,8 +2,6 @@
 
 #include "platform/platform.h"
 #include "shell/editcommands.h"
-#include "shell/editor.h"
-#include "shell/mainwindow.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -17,7 +15,7 @@ namespace saltor {
 
 namespace {
 
-using Command = void (*)(MainWindow&);
+using Command = void (EditCommands::*)();
 
 struct MenuCommand {
     const char* action; // the object name Qt gives the item of the box's standard menu
@@ -44,12 +42,14 @@ constexpr KeyCommand kKeyCommands[] = {
 
 } // namespace
 
-TextBoxClipboard::TextBoxClipboard(MainWindow& main) : QObject(main.textPreview()), m_main(main) {}
-
-void TextBoxClipboard::install(MainWindow& main)
+TextBoxClipboard::TextBoxClipboard(QPlainTextEdit* box, EditCommands& commands, Platform& platform)
+    : QObject(box), m_box(box), m_commands(commands), m_platform(platform)
 {
-    QPlainTextEdit* box = main.textPreview();
-    auto* routes = new TextBoxClipboard(main);
+}
+
+void TextBoxClipboard::install(QPlainTextEdit* box, EditCommands& commands, Platform& platform)
+{
+    auto* routes = new TextBoxClipboard(box, commands, platform);
     box->installEventFilter(routes);
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(box, &QWidget::customContextMenuRequested, routes, &TextBoxClipboard::showContextMenu);
@@ -58,12 +58,12 @@ void TextBoxClipboard::install(MainWindow& main)
 bool TextBoxClipboard::eventFilter(QObject* watched, QEvent* event)
 {
     // A disabled box takes no keys: the event only passes the filters on its way to nothing.
-    if (event->type() != QEvent::KeyPress || !m_main.textPreview()->isEnabled())
+    if (event->type() != QEvent::KeyPress || !m_box->isEnabled())
         return QObject::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     for (const KeyCommand& route : kKeyCommands) {
         if (key->matches(route.key)) {
-            route.command(m_main);
+            (m_commands.*route.command)();
             return true;
         }
     }
@@ -72,14 +72,14 @@ bool TextBoxClipboard::eventFilter(QObject* watched, QEvent* event)
 
 void TextBoxClipboard::showContextMenu(const QPoint& at)
 {
-    QPlainTextEdit* box = m_main.textPreview();
+    QPlainTextEdit* box = m_box;
     std::unique_ptr<QMenu> menu(box->createStandardContextMenu(at));
     for (const MenuCommand& route : kMenuCommands) {
         QAction* action = menu->findChild<QAction*>(QLatin1String(route.action));
         if (!action)
             continue;
         disconnect(action, &QAction::triggered, nullptr, nullptr);
-        connect(action, &QAction::triggered, this, [this, command = route.command] { command(m_main); });
+        connect(action, &QAction::triggered, this, [this, command = route.command] { (m_commands.*command)(); });
     }
     // Delete stays the box's own, in an edit block so that the line ends join its undo step.
     if (QAction* remove = menu->findChild<QAction*>(QStringLiteral("edit-delete"))) {
@@ -94,7 +94,7 @@ void TextBoxClipboard::showContextMenu(const QPoint& at)
     }
     // The box asks the system clipboard; Paste takes the text the platform gives.
     if (QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste")))
-        paste->setEnabled(!box->isReadOnly() && !m_main.editor().platform().clipboardText().isEmpty());
+        paste->setEnabled(!box->isReadOnly() && !m_platform.clipboardText().isEmpty());
     menu->setObjectName(QStringLiteral("textPreviewMenu"));
     menu->exec(box->viewport()->mapToGlobal(at));
 }

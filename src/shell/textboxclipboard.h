@@ -2,11 +2,13 @@
 
 #include <QObject>
 
+class QPlainTextEdit;
 class QPoint;
 
 namespace saltor {
 
-class MainWindow;
+class EditCommands;
+class Platform;
 
 // Sends every way of the document's text box to cut, copy, paste and select all through the
 // Edit commands, so the clipboard always gets each line's own terminator: its context menu
@@ -15,16 +17,19 @@ class MainWindow;
 class TextBoxClipboard : public QObject {
     Q_OBJECT
 public:
-    static void install(MainWindow& main);
+    // box is the document's text box, commands its Edit commands.
+    static void install(QPlainTextEdit* box, EditCommands& commands, Platform& platform);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    explicit TextBoxClipboard(MainWindow& main);
+    TextBoxClipboard(QPlainTextEdit* box, EditCommands& commands, Platform& platform);
     void showContextMenu(const QPoint& at);
 
-    MainWindow& m_main;
+    QPlainTextEdit* m_box;
+    EditCommands& m_commands;
+    Platform& m_platform;
 };
 
 } // namespace saltor

@@ -3,6 +3,7 @@
 #include "shell/dialogframe.h"
 #include "shell/dialogsettings.h"
 #include "shell/editor.h"
+#include "shell/statementaction.h"
 #include "shell/tabchain.h"
 #include "statements/taskstatements.h"
 

@@ -4,6 +4,7 @@
 #include "shell/dialogsettings.h"
 #include "shell/editor.h"
 #include "shell/fonts.h"
+#include "shell/statementaction.h"
 #include "shell/tabchain.h"
 #include "statements/taskstatements.h"
 

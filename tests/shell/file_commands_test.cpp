@@ -114,13 +114,13 @@ void FileCommandsTest::newAnsweredYesRestoresHeader()
     Program program;
     program.setDocument(QStringLiteral("mine"));
     program.main().address()->setText(QStringLiteral("/x/a.sqf"));
-    program.editor->fileDialog().setFileName(QStringLiteral("/x/a.sqf"));
+    program.main().files().fileDialog().setFileName(QStringLiteral("/x/a.sqf"));
     program.platform.messageAnswers.enqueue(MessageAnswer::Yes);
     trigger(program, "mnuNew");
     QCOMPARE(program.document(), kHeader);
     QCOMPARE(program.main().address()->text(), QStringLiteral("... not saved yet"));
     // The next file dialog still starts from the path chosen before.
-    QCOMPARE(program.editor->fileDialog().fileName(), QStringLiteral("/x/a.sqf"));
+    QCOMPARE(program.main().files().fileDialog().fileName(), QStringLiteral("/x/a.sqf"));
 }
 
 void FileCommandsTest::openCancelledChangesNothing()
@@ -201,7 +201,7 @@ void FileCommandsTest::saveWritesTheDocumentAndShowsThePath()
 void FileCommandsTest::saveCancelledWritesNothing()
 {
     Program program;
-    program.editor->fileDialog().setFileName(QStringLiteral("/m/before.sqf"));
+    program.main().files().fileDialog().setFileName(QStringLiteral("/m/before.sqf"));
     trigger(program, "mnuSaveAs");
     QVERIFY(program.platform.files.isEmpty());
     QCOMPARE(program.platform.fileDialogs.first().fileName, QStringLiteral("/m/before.sqf"));
@@ -236,7 +236,7 @@ void FileCommandsTest::saveFailureIsNamedAndChangesNothing()
     Program program;
     program.platform.failingWrites.insert(QStringLiteral("/full/doc.sqf"), QStringLiteral("No space left on device"));
     program.platform.fileAnswers.enqueue(QStringLiteral("/full/doc.sqf"));
-    const SaveOutcome outcome = FileCommands::saveTextFile(*program.editor, QStringLiteral("SQF files (*.sqf)|*.sqf"),
+    const SaveOutcome outcome = program.main().files().saveTextFile(QStringLiteral("SQF files (*.sqf)|*.sqf"),
                                                            program.document(), true);
     QCOMPARE(outcome, SaveOutcome::Failed);
     QCOMPARE(program.main().address()->text(), QStringLiteral("... not saved yet"));
@@ -253,7 +253,7 @@ void FileCommandsTest::fileNameCarriesOverBetweenUses()
     program.platform.fileAnswers.enqueue(QStringLiteral("/m/a.sqf"));
     trigger(program, "mnuOpen");
     trigger(program, "mnuSaveAs"); // cancelled
-    FileCommands::saveTextFile(*program.editor, QStringLiteral("overview.html|overview.html"), QStringLiteral("x"), false);
+    program.main().files().saveTextFile(QStringLiteral("overview.html|overview.html"), QStringLiteral("x"), false);
     QCOMPARE(program.platform.fileDialogs.size(), 3);
     QCOMPARE(program.platform.fileDialogs[1].fileName, QStringLiteral("/m/a.sqf"));
     QCOMPARE(program.platform.fileDialogs[2].fileName, QStringLiteral("/m/a.sqf"));
