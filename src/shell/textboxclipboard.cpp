@@ -15,7 +15,7 @@ namespace saltor {
 
 namespace {
 
-using Command = void (EditCommands::*)();
+using Command = void (*)(EditCommands&);
 
 struct MenuCommand {
     const char* action; // the object name Qt gives the item of the box's standard menu
@@ -23,10 +23,10 @@ struct MenuCommand {
 };
 
 constexpr MenuCommand kMenuCommands[] = {
-    {"edit-cut", &EditCommands::cut},
-    {"edit-copy", &EditCommands::copy},
-    {"edit-paste", &EditCommands::paste},
-    {"select-all", &EditCommands::selectAll},
+    {"edit-cut", [](EditCommands& edit) { edit.cut(); }},
+    {"edit-copy", [](EditCommands& edit) { edit.copy(); }},
+    {"edit-paste", [](EditCommands& edit) { edit.paste(); }},
+    {"select-all", [](EditCommands& edit) { edit.selectAll(); }},
 };
 
 struct KeyCommand {
@@ -35,9 +35,9 @@ struct KeyCommand {
 };
 
 constexpr KeyCommand kKeyCommands[] = {
-    {QKeySequence::Cut, &EditCommands::cut},
-    {QKeySequence::Copy, &EditCommands::copy},
-    {QKeySequence::Paste, &EditCommands::paste},
+    {QKeySequence::Cut, [](EditCommands& edit) { edit.cut(); }},
+    {QKeySequence::Copy, [](EditCommands& edit) { edit.copy(); }},
+    {QKeySequence::Paste, [](EditCommands& edit) { edit.paste(); }},
 };
 
 } // namespace
@@ -63,7 +63,7 @@ bool TextBoxClipboard::eventFilter(QObject* watched, QEvent* event)
     auto* key = static_cast<QKeyEvent*>(event);
     for (const KeyCommand& route : kKeyCommands) {
         if (key->matches(route.key)) {
-            (m_commands.*route.command)();
+            route.command(m_commands);
             return true;
         }
     }
@@ -79,7 +79,7 @@ void TextBoxClipboard::showContextMenu(const QPoint& at)
         if (!action)
             continue;
         disconnect(action, &QAction::triggered, nullptr, nullptr);
-        connect(action, &QAction::triggered, this, [this, command = route.command] { (m_commands.*command)(); });
+        connect(action, &QAction::triggered, this, [this, command = route.command] { command(m_commands); });
     }
     // Delete stays the box's own, in an edit block so that the line ends join its undo step.
     if (QAction* remove = menu->findChild<QAction*>(QStringLiteral("edit-delete"))) {
