@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
@@ -51,12 +52,15 @@ void TextBoxClipboard::install(QPlainTextEdit* box, EditCommands& commands, Plat
 {
     auto* routes = new TextBoxClipboard(box, commands, platform);
     box->installEventFilter(routes);
+    box->viewport()->installEventFilter(routes);
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(box, &QWidget::customContextMenuRequested, routes, &TextBoxClipboard::showContextMenu);
 }
 
 bool TextBoxClipboard::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_box->viewport())
+        return holdsDragOfOwnText(event);
     // A disabled box takes no keys: the event only passes the filters on its way to nothing.
     if (event->type() != QEvent::KeyPress || !m_box->isEnabled())
         return QObject::eventFilter(watched, event);
@@ -68,6 +72,31 @@ bool TextBoxClipboard::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return false;
+}
+
+bool TextBoxClipboard::holdsDragOfOwnText(QEvent* event)
+{
+    // A text dragged within the box would move as one edit spanning both places, and every
+    // line break between them would lose its own terminator. So the box starts no drag of its
+    // own text: a press inside the selection followed by a move does not drag, and the release
+    // puts the caret where it is, as a plain click there does.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QTextCursor selection = m_box->textCursor();
+        const int at = m_box->cursorForPosition(mouse->position().toPoint()).position();
+        m_pressInSelection = mouse->button() == Qt::LeftButton && selection.hasSelection()
+                             && at >= selection.selectionStart() && at < selection.selectionEnd();
+        return false;
+    }
+    case QEvent::MouseMove:
+        return m_pressInSelection;
+    case QEvent::MouseButtonRelease:
+        m_pressInSelection = false;
+        return false;
+    default:
+        return false;
+    }
 }
 
 void TextBoxClipboard::showContextMenu(const QPoint& at)

@@ -13,7 +13,7 @@ class Platform;
 // Sends every way of the document's text box to cut, copy, paste and select all through the
 // Edit commands, so the clipboard always gets each line's own terminator: its context menu
 // (Undo, Redo and Delete stay the box's own) and the Ctrl+Insert, Shift+Delete and
-// Shift+Insert keys.
+// Shift+Insert keys. It also keeps the box from dragging its own text to another place in it.
 class TextBoxClipboard : public QObject {
     Q_OBJECT
 public:
@@ -26,10 +26,13 @@ protected:
 private:
     TextBoxClipboard(QPlainTextEdit* box, EditCommands& commands, Platform& platform);
     void showContextMenu(const QPoint& at);
+    // True for the mouse moves that would drag the box's own selected text.
+    bool holdsDragOfOwnText(QEvent* event);
 
     QPlainTextEdit* m_box;
     EditCommands& m_commands;
     Platform& m_platform;
+    bool m_pressInSelection = false;
 };
 
 } // namespace saltor

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# A person types into the document, saves it through the real file dialog, and exits.
+# A person types into the document, saves it through the real file dialog, opens a file,
+# tries to drag its text about, saves it again, and exits.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 trap e2e_stop EXIT
@@ -22,6 +23,34 @@ e2e_wait_gone '^Replacing \.\.\.$'
 sleep 0.3
 e2e_expect_file "$WORK/typed briefing.sqf" \
     '// Created in Saltor Editor by Tavik\r\ntsk1 = player createSimpleTask ["Seize Guglovo"]'
+
+# A file with mixed line ends, opened through the real Open dialog. Its first line, selected,
+# is dragged with the mouse to the end of the last line: the document takes no drag of its own
+# text (a move there would turn every line end in between into the default one), so the file
+# saved under another name is byte-identical.
+printf 'aaaa\r\nbc\nd\r\nef\ngh' > "$WORK/mixed.sqf"
+e2e_keys ctrl+o
+open_dialog="$(e2e_wait_window '^Open$')"
+xdotool windowactivate --sync "$open_dialog" > /dev/null 2>&1 || true
+e2e_wait_active "$open_dialog"
+e2e_keys ctrl+a
+e2e_type "$WORK/mixed.sqf"
+e2e_keys Return
+e2e_wait_gone '^Open$'
+e2e_wait_active "$MAIN_WINDOW"
+e2e_keys ctrl+Home shift+End
+# Inside Main's client area: "aaaa" on the first line of the document, then down to the fifth.
+xdotool mousemove --window "$MAIN_WINDOW" 225 56 mousedown 1
+sleep 0.2
+for step in $(seq 10); do
+    xdotool mousemove --window "$MAIN_WINDOW" $((225 + step * 3)) $((56 + step * 5))
+    sleep 0.05
+done
+xdotool mouseup 1
+xdotool mousemove 0 0
+sleep 0.3
+e2e_save_as "$WORK/mixed copy.sqf"
+e2e_expect_file "$WORK/mixed copy.sqf" 'aaaa\r\nbc\nd\r\nef\ngh'
 
 # Exit through the File menu; Yes is the default answer.
 e2e_keys alt+f x
