@@ -44,7 +44,7 @@ constexpr KeyCommand kKeyCommands[] = {
 } // namespace
 
 TextBoxClipboard::TextBoxClipboard(QPlainTextEdit* box, EditCommands& commands, Platform& platform)
-    : QObject(box), m_box(box), m_commands(commands), m_platform(platform)
+    : QObject(box), m_box(box), m_viewport(box->viewport()), m_commands(commands), m_platform(platform)
 {
 }
 
@@ -52,14 +52,16 @@ void TextBoxClipboard::install(QPlainTextEdit* box, EditCommands& commands, Plat
 {
     auto* routes = new TextBoxClipboard(box, commands, platform);
     box->installEventFilter(routes);
-    box->viewport()->installEventFilter(routes);
+    routes->m_viewport->installEventFilter(routes);
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(box, &QWidget::customContextMenuRequested, routes, &TextBoxClipboard::showContextMenu);
 }
 
 bool TextBoxClipboard::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_box->viewport())
+    // Compared with the viewport kept at the start: while the box is destroyed, its viewport
+    // still sends events here, and the box can no longer be asked for it.
+    if (watched == m_viewport)
         return holdsDragOfOwnText(event);
     // A disabled box takes no keys: the event only passes the filters on its way to nothing.
     if (event->type() != QEvent::KeyPress || !m_box->isEnabled())

@@ -4,6 +4,7 @@
 
 class QPlainTextEdit;
 class QPoint;
+class QWidget;
 
 namespace saltor {
 
@@ -30,6 +31,7 @@ private:
     bool holdsDragOfOwnText(QEvent* event);
 
     QPlainTextEdit* m_box;
+    QWidget* m_viewport;
     EditCommands& m_commands;
     Platform& m_platform;
     bool m_pressInSelection = false;
