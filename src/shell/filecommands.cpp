@@ -51,20 +51,18 @@ void FileCommands::saveDocumentAs()
 
 void FileCommands::loadTextFile()
 {
-    Platform& platform = m_platform;
-    FileDialogState& dialog = m_fileDialog;
 
-    dialog.setFilter(kSqfFilter);
+    m_fileDialog.setFilter(kSqfFilter);
     const std::optional<QString> chosen =
-        platform.openFileDialog(m_dialogParent, dialog.qtFilter(), dialog.fileName());
+        m_platform.openFileDialog(m_dialogParent, m_fileDialog.qtFilter(), m_fileDialog.fileName());
     if (!chosen)
         return;
-    dialog.setFileName(*chosen);
+    m_fileDialog.setFileName(*chosen);
     const QString path = *chosen;
 
-    const ReadResult read = platform.readFile(path);
+    const ReadResult read = m_platform.readFile(path);
     if (!read.ok) {
-        platform.messageBox(QStringLiteral("The file \"%1\" could not be opened.\n%2")
+        m_platform.messageBox(QStringLiteral("The file \"%1\" could not be opened.\n%2")
                                 .arg(shown(path), read.error),
                             MessageButtons::Ok, MessageIcon::Exclamation);
         return;
@@ -77,21 +75,19 @@ void FileCommands::loadTextFile()
 
 SaveOutcome FileCommands::saveTextFile(const QString& filter, const QString& content, bool isDocument)
 {
-    Platform& platform = m_platform;
-    FileDialogState& dialog = m_fileDialog;
 
-    dialog.setFilter(filter);
+    m_fileDialog.setFilter(filter);
     QString path;
     for (;;) {
         const std::optional<QString> chosen =
-            platform.saveFileDialog(m_dialogParent, dialog.qtFilter(), dialog.fileName());
+            m_platform.saveFileDialog(m_dialogParent, m_fileDialog.qtFilter(), m_fileDialog.fileName());
         if (!chosen)
             return SaveOutcome::Cancelled;
-        dialog.setFileName(*chosen);
+        m_fileDialog.setFileName(*chosen);
         path = *chosen;
-        if (!platform.fileExists(path))
+        if (!m_platform.fileExists(path))
             break;
-        const MessageAnswer replace = platform.messageBox(
+        const MessageAnswer replace = m_platform.messageBox(
             QStringLiteral("The file \"%1\" already exists.\nDo you want to replace it?").arg(shown(path)),
             MessageButtons::YesNo, MessageIcon::Exclamation, QStringLiteral("Replacing ..."));
         if (replace == MessageAnswer::Yes)
@@ -101,9 +97,9 @@ SaveOutcome FileCommands::saveTextFile(const QString& filter, const QString& con
 
     const TextFormat format = isDocument ? m_document.format() : TextFormat{};
     const EncodedText encoded = encodeText(content, format);
-    const WriteResult written = platform.writeFile(path, encoded.bytes);
+    const WriteResult written = m_platform.writeFile(path, encoded.bytes);
     if (!written.ok) {
-        platform.messageBox(QStringLiteral("The file \"%1\" could not be saved.\n%2")
+        m_platform.messageBox(QStringLiteral("The file \"%1\" could not be saved.\n%2")
                                 .arg(shown(path), written.error),
                             MessageButtons::Ok, MessageIcon::Exclamation);
         return SaveOutcome::Failed;

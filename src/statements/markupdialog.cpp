@@ -52,10 +52,8 @@ void MarkupDialog::CancelButton_Click()
 QGroupBox* MarkupDialog::makeControls(const QString& addToolTip)
 {
     const MarkupControlsFrame controls = markupControlsFrame(m_binding, addToolTip);
-    m_addButton = controls.addButton;
-    m_cancelButton = controls.cancelButton;
-    connect(m_addButton, &QPushButton::clicked, this, &MarkupDialog::AddButton_Click);
-    connect(m_cancelButton, &QPushButton::clicked, this, &MarkupDialog::CancelButton_Click);
+    connect(controls.addButton, &QPushButton::clicked, this, &MarkupDialog::AddButton_Click);
+    connect(controls.cancelButton, &QPushButton::clicked, this, &MarkupDialog::CancelButton_Click);
     return controls.frame;
 }
 

@@ -8,7 +8,6 @@
 
 class QGroupBox;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace saltor {
 
@@ -56,8 +55,6 @@ private:
     QPlainTextEdit* hostBox() const;
 
     const MarkupBinding& m_binding;
-    QPushButton* m_addButton = nullptr;
-    QPushButton* m_cancelButton = nullptr;
     QList<const QWidget*> m_required;
     std::function<QString()> m_markup;
 };
