@@ -4,7 +4,7 @@
 
 namespace saltor::bench {
 
-QString scriptOfSize(qsizetype bytes)
+QString scriptOfSize(qsizetype bytes, bool mixedLineEnds)
 {
     // 58 characters and CRLF: one 60-byte statement line.
     const QString line = QStringLiteral("tsk%1 = player createSimpleTask [\"Seize the bridge\"];");
@@ -15,7 +15,7 @@ QString scriptOfSize(qsizetype bytes)
         QString statement = line.arg(i++ % 100000, 5, 10, QLatin1Char('0'));
         statement.resize(58, QLatin1Char(' '));
         text += statement;
-        text += QLatin1String("\r\n");
+        text += mixedLineEnds && i % 2 == 0 ? QLatin1String("\n") : QLatin1String("\r\n");
     }
     return text;
 }

@@ -9,8 +9,9 @@
 
 namespace saltor::bench {
 
-// A script of 60-character lines ended by CRLF, about `bytes` long.
-QString scriptOfSize(qsizetype bytes);
+// A script of 60-character lines ended by CRLF, about `bytes` long; with mixedLineEnds, every
+// second line ends in LF instead.
+QString scriptOfSize(qsizetype bytes, bool mixedLineEnds = false);
 
 // Prints the console report and keeps each benchmark's real time per iteration (seconds),
 // so ratios between benchmarks of one run can be printed at the end.

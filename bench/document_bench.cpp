@@ -1,15 +1,19 @@
-// The document operations on large documents: appending a statement, Open and Save As,
-// against the bare QPlainTextEdit::setPlainText of the same text.
+// The document operations on large documents: appending a statement, Open, Save As and the
+// keys that make or join lines, against the bare QPlainTextEdit doing the same.
 #include "benchsupport.h"
 
 #include "platform/qtplatform.h"
 #include "platform/textcodec.h"
-#include "shell/document.h"
+#include "shell/documentbox.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QKeyEvent>
 #include <QTemporaryDir>
+#include <QTextCursor>
+
+#include <type_traits>
 
 #include <sys/stat.h>
 
@@ -25,24 +29,29 @@ const QString kStatement = QStringLiteral("tsk9 = player createSimpleTask [\"Pri
 
 void BM_AppendToPreview(benchmark::State& state)
 {
-    QPlainTextEdit edit;
-    edit.setLineWrapMode(QPlainTextEdit::NoWrap);
-    Document document(&edit);
+    DocumentBox document;
+    document.setLineWrapMode(QPlainTextEdit::NoWrap);
     document.setText(scriptOfSize(state.range(0)));
     for (auto _ : state)
         document.append(kStatement);
 }
 BENCHMARK(BM_AppendToPreview)->Arg(100 * kKB)->Arg(10 * kMB)->Unit(benchmark::kMicrosecond);
 
+// Arguments: the size, and 1 for a text whose lines end alternately in CRLF and LF.
 void BM_SetPlainText(benchmark::State& state)
 {
     QPlainTextEdit edit;
     edit.setLineWrapMode(QPlainTextEdit::NoWrap);
-    const QString text = scriptOfSize(state.range(0));
+    const QString text = scriptOfSize(state.range(0), state.range(1) == 1);
     for (auto _ : state)
         edit.setPlainText(text);
 }
-BENCHMARK(BM_SetPlainText)->Arg(10 * kMB)->Arg(50 * kMB)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SetPlainText)
+    ->Args({10 * kMB, 0})
+    ->Args({10 * kMB, 1})
+    ->Args({50 * kMB, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 // Open's whole work once the path is chosen: read the file, decode it, fill the document.
 void BM_Open(benchmark::State& state)
@@ -51,9 +60,8 @@ void BM_Open(benchmark::State& state)
     const QString path = dir.filePath(QStringLiteral("big.sqf"));
     QtPlatform platform;
     platform.writeFile(path, scriptOfSize(state.range(0)).toUtf8());
-    QPlainTextEdit edit;
-    edit.setLineWrapMode(QPlainTextEdit::NoWrap);
-    Document document(&edit);
+    DocumentBox document;
+    document.setLineWrapMode(QPlainTextEdit::NoWrap);
     for (auto _ : state) {
         const ReadResult read = platform.readFile(path);
         const DecodedText decoded = decodeText(read.bytes);
@@ -61,7 +69,41 @@ void BM_Open(benchmark::State& state)
         document.setFormat(decoded.format);
     }
 }
-BENCHMARK(BM_Open)->Arg(10 * kMB)->Arg(50 * kMB)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_Open)
+    ->Args({10 * kMB, 0})
+    ->Args({10 * kMB, 1})
+    ->Args({50 * kMB, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+// One key at the top of a 10 MB document of mixed line ends, then Ctrl+Z: Enter in the first
+// line (argument 0) or Backspace joining the first two lines (1). The template argument says
+// whether the document's box or a bare QPlainTextEdit takes the keys.
+template <typename Box> void BM_KeyAndUndo(benchmark::State& state)
+{
+    Box box;
+    box.setLineWrapMode(QPlainTextEdit::NoWrap);
+    box.resize(800, 600);
+    box.show();
+    const QString text = scriptOfSize(10 * kMB, true);
+    if constexpr (std::is_same_v<Box, DocumentBox>)
+        box.setText(text);
+    else
+        box.setPlainText(text);
+    const bool join = state.range(0) == 1;
+    QTextCursor caret(box.document());
+    caret.setPosition(join ? 59 : 10);
+    box.setTextCursor(caret);
+    QKeyEvent key(QEvent::KeyPress, join ? Qt::Key_Backspace : Qt::Key_Return, Qt::NoModifier,
+                  join ? QString() : QStringLiteral("\r"));
+    QKeyEvent undo(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier, QStringLiteral("z"));
+    for (auto _ : state) {
+        QApplication::sendEvent(&box, &key);
+        QApplication::sendEvent(&box, &undo);
+    }
+}
+BENCHMARK_TEMPLATE(BM_KeyAndUndo, DocumentBox)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_KeyAndUndo, QPlainTextEdit)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
 
 // Open's refusal of what it must not read: an endless device, a named pipe (whose opening
 // would wait for a writer), a file above the size limit (sparse, so it takes no disk).
@@ -93,9 +135,8 @@ void BM_SaveAs(benchmark::State& state)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.sqf"));
     QtPlatform platform;
-    QPlainTextEdit edit;
-    edit.setLineWrapMode(QPlainTextEdit::NoWrap);
-    Document document(&edit);
+    DocumentBox document;
+    document.setLineWrapMode(QPlainTextEdit::NoWrap);
     document.setText(scriptOfSize(state.range(0)));
     for (auto _ : state) {
         const EncodedText encoded = encodeText(document.text(), document.format());
@@ -115,12 +156,18 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     bool held = reporter.check("append 10 MB vs 100 KB", "BM_AppendToPreview/10485760",
                                "BM_AppendToPreview/102400", 3.0);
-    held = reporter.check("open 10 MB vs setPlainText", "BM_Open/10485760/iterations:3",
-                          "BM_SetPlainText/10485760/iterations:3", 2.0) && held;
-    reporter.check("open 50 MB vs setPlainText", "BM_Open/52428800/iterations:3",
-                   "BM_SetPlainText/52428800/iterations:3", 2.0);
+    held = reporter.check("open 10 MB CRLF vs setPlainText", "BM_Open/10485760/0/iterations:3",
+                          "BM_SetPlainText/10485760/0/iterations:3", 1.1) && held;
+    held = reporter.check("open 10 MB CRLF and LF vs setPlainText", "BM_Open/10485760/1/iterations:3",
+                          "BM_SetPlainText/10485760/1/iterations:3", 1.5) && held;
+    reporter.check("open 50 MB vs setPlainText", "BM_Open/52428800/0/iterations:3",
+                   "BM_SetPlainText/52428800/0/iterations:3", 2.0);
     reporter.check("save as 10 MB vs setPlainText", "BM_SaveAs/10485760/iterations:3",
-                   "BM_SetPlainText/10485760/iterations:3", 1.0);
+                   "BM_SetPlainText/10485760/0/iterations:3", 1.0);
+    held = reporter.check("Enter and Undo vs bare box", "BM_KeyAndUndo<DocumentBox>/0",
+                          "BM_KeyAndUndo<QPlainTextEdit>/0", 2.0) && held;
+    held = reporter.check("Backspace join and Undo vs bare box", "BM_KeyAndUndo<DocumentBox>/1",
+                          "BM_KeyAndUndo<QPlainTextEdit>/1", 2.0) && held;
     benchmark::Shutdown();
     return held ? 0 : 1;
 }

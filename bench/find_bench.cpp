@@ -2,7 +2,7 @@
 // same text. Runs offscreen unless a platform is set.
 
 #include "platform/qtplatform.h"
-#include "shell/document.h"
+#include "shell/documentbox.h"
 #include "shell/editor.h"
 #include "shell/mainwindow.h"
 

@@ -2,17 +2,17 @@
 
 #include "platform/platform.h"
 #include "shell/comments.h"
-#include "shell/document.h"
+#include "shell/documentbox.h"
 
 namespace saltor {
 
-void CommentCommands::addNote(Platform& platform, Document& document)
+void CommentCommands::addNote(Platform& platform, DocumentBox& document)
 {
     const QString note = platform.inputBox(QStringLiteral("Write your singleline note here:"));
     document.append(noteComment(note));
 }
 
-void CommentCommands::addDateMark(Platform& platform, Document& document)
+void CommentCommands::addDateMark(Platform& platform, DocumentBox& document)
 {
     document.append(dateMarkComment(platform.today()));
 }

@@ -1,7 +1,7 @@
 #include "shell/editcommands.h"
 
 #include "platform/platform.h"
-#include "shell/document.h"
+#include "shell/documentbox.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -31,15 +31,14 @@ void selectLast(QPlainTextEdit* edit, const QString& needle)
 
 } // namespace
 
-EditCommands::EditCommands(Document& document, Platform& platform) : m_document(document), m_platform(platform) {}
+EditCommands::EditCommands(DocumentBox& document, Platform& platform) : m_document(document), m_platform(platform) {}
 
 void EditCommands::selectAll()
 {
-    QPlainTextEdit* edit = m_document.box();
-    QTextCursor cursor(edit->document());
+    QTextCursor cursor(m_document.document());
     cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    edit->setTextCursor(cursor);
-    edit->setFocus();
+    m_document.setTextCursor(cursor);
+    m_document.setFocus();
 }
 
 void EditCommands::clear()
@@ -49,8 +48,8 @@ void EditCommands::clear()
         MessageIcon::Exclamation, QStringLiteral("Clearing ..."));
     if (answer != MessageAnswer::Yes)
         return;
-    m_document.setText(QString());
-    m_document.box()->setFocus();
+    m_document.clearText();
+    m_document.setFocus();
 }
 
 void EditCommands::cut()
@@ -65,35 +64,24 @@ void EditCommands::copy()
 
 void EditCommands::toClipboard(bool deleteSelection)
 {
-    QPlainTextEdit* edit = m_document.box();
-    QTextCursor cursor = edit->textCursor();
     m_platform.clearClipboard();
-    m_platform.setClipboardText(m_document.text(cursor.selectionStart(), cursor.selectionEnd()));
-    if (deleteSelection) {
-        // In an edit block, so that the terminators of the breaks it deletes join its undo step.
-        cursor.beginEditBlock();
-        cursor.removeSelectedText();
-        cursor.endEditBlock();
-        edit->setTextCursor(cursor);
-    }
-    edit->setFocus();
+    m_platform.setClipboardText(m_document.selectedText());
+    if (deleteSelection)
+        m_document.replaceSelection(QString());
+    m_document.setFocus();
 }
 
 void EditCommands::paste()
 {
-    QPlainTextEdit* edit = m_document.box();
-    QTextCursor cursor = edit->textCursor();
-    // insertText turns CRLF, LF and CR alike into one line break.
-    cursor.insertText(m_platform.clipboardText());
-    edit->setTextCursor(cursor);
-    edit->setFocus();
+    m_document.replaceSelection(m_platform.clipboardText());
+    m_document.setFocus();
 }
 
 void EditCommands::findCommand()
 {
     // A cancelled box gives the empty text, and the search runs with it all the same.
     const QString entered = m_platform.inputBox(QStringLiteral("Find specific string ..."));
-    selectLast(m_document.box(), entered);
+    selectLast(&m_document, entered);
 }
 
 } // namespace saltor

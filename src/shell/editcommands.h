@@ -4,14 +4,14 @@
 
 namespace saltor {
 
-class Document;
+class DocumentBox;
 class Platform;
 
 // The Edit menu's commands on the Document and its selection, and Find. Each command gives
 // the document the focus; the clipboard is reached through the platform, in plain text.
 class EditCommands {
 public:
-    EditCommands(Document& document, Platform& platform);
+    EditCommands(DocumentBox& document, Platform& platform);
 
     void selectAll();
     // Asks first; Yes leaves an empty Document (the file path stays as it was).
@@ -30,7 +30,7 @@ public:
 private:
     void toClipboard(bool deleteSelection);
 
-    Document& m_document;
+    DocumentBox& m_document;
     Platform& m_platform;
 };
 

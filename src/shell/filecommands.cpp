@@ -2,11 +2,10 @@
 
 #include "platform/platform.h"
 #include "platform/textcodec.h"
-#include "shell/document.h"
+#include "shell/documentbox.h"
 
 #include <QDir>
 #include <QLabel>
-#include <QPlainTextEdit>
 
 namespace saltor {
 
@@ -21,7 +20,7 @@ QString shown(const QString& path)
 
 } // namespace
 
-FileCommands::FileCommands(Document& document, QLabel* address, Platform& platform, QWidget* dialogParent)
+FileCommands::FileCommands(DocumentBox& document, QLabel* address, Platform& platform, QWidget* dialogParent)
     : m_document(document), m_address(address), m_platform(platform), m_dialogParent(dialogParent)
 {
 }
@@ -34,7 +33,7 @@ void FileCommands::newDocument()
     if (answer != MessageAnswer::Yes)
         return;
     startNewDocument();
-    m_document.box()->setFocus();
+    m_document.setFocus();
 }
 
 void FileCommands::startNewDocument()

@@ -9,7 +9,7 @@ class QWidget;
 
 namespace saltor {
 
-class Document;
+class DocumentBox;
 class Platform;
 
 enum class SaveOutcome { Written, Cancelled, Failed };
@@ -19,7 +19,7 @@ enum class SaveOutcome { Written, Cancelled, Failed };
 class FileCommands {
 public:
     // The file dialogs open over dialogParent (Main); address is Main's file path label.
-    FileCommands(Document& document, QLabel* address, Platform& platform, QWidget* dialogParent);
+    FileCommands(DocumentBox& document, QLabel* address, Platform& platform, QWidget* dialogParent);
 
     // Asks first; on Yes the Document becomes the header line and Address "... not saved yet".
     void newDocument();
@@ -45,7 +45,7 @@ public:
     FileDialogState& fileDialog() { return m_fileDialog; }
 
 private:
-    Document& m_document;
+    DocumentBox& m_document;
     QLabel* m_address;
     Platform& m_platform;
     QWidget* m_dialogParent;

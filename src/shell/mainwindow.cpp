@@ -8,10 +8,8 @@
 #include "shell/filecommands.h"
 #include "shell/fonts.h"
 #include "shell/keystatusbar.h"
-#include "shell/linebreakkeys.h"
 #include "shell/pictures.h"
 #include "shell/tabchain.h"
-#include "shell/textboxclipboard.h"
 #include "shell/windowsettings.h"
 
 #include <QAction>
@@ -23,7 +21,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -154,9 +151,8 @@ constexpr std::array<OpenerRow, 27> kOpeners = {{
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, DialogOpener& dialogs)
-    : QMainWindow(nullptr), m_platform(platform), m_dialogs(dialogs), m_textPreview(new QPlainTextEdit),
-      m_document(m_textPreview), m_address(new QLabel), m_edit(m_document, platform),
-      m_files(m_document, m_address, platform, this)
+    : QMainWindow(nullptr), m_platform(platform), m_dialogs(dialogs), m_textPreview(new DocumentBox),
+      m_address(new QLabel), m_edit(*m_textPreview, platform), m_files(*m_textPreview, m_address, platform, this)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Saltor Editor"));
@@ -175,9 +171,7 @@ MainWindow::MainWindow(Platform& platform, DialogOpener& dialogs)
 
     m_statusBar = new KeyStatusBar(platform);
     setStatusBar(m_statusBar);
-    TextBoxClipboard::install(m_textPreview, m_edit, platform);
     m_textPreview->installEventFilter(this);
-    LineBreakKeys::install(m_textPreview);
 
     createMenus();
     connectCommands();
@@ -396,8 +390,8 @@ void MainWindow::mnuCut_Click() { m_edit.cut(); }
 void MainWindow::mnuCopy_Click() { m_edit.copy(); }
 void MainWindow::mnuPaste_Click() { m_edit.paste(); }
 void MainWindow::mnuFind_Click() { m_edit.findCommand(); }
-void MainWindow::addNoteButton_Click() { CommentCommands::addNote(m_platform, m_document); }
-void MainWindow::mnuAddDateMark_Click() { CommentCommands::addDateMark(m_platform, m_document); }
+void MainWindow::addNoteButton_Click() { CommentCommands::addNote(m_platform, *m_textPreview); }
+void MainWindow::mnuAddDateMark_Click() { CommentCommands::addDateMark(m_platform, *m_textPreview); }
 
 void MainWindow::mnuHelpContents_Click()
 {

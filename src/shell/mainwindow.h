@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/document.h"
+#include "shell/documentbox.h"
 #include "shell/editcommands.h"
 #include "shell/filecommands.h"
 
@@ -9,7 +9,6 @@
 #include <QPointer>
 
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace saltor {
@@ -27,8 +26,8 @@ public:
     MainWindow(Platform& platform, DialogOpener& dialogs);
     ~MainWindow() override;
 
-    QPlainTextEdit* textPreview() const { return m_textPreview; }
-    Document& document() { return m_document; }
+    DocumentBox* textPreview() const { return m_textPreview; }
+    DocumentBox& document() { return *m_textPreview; }
     // New, Open, Save As and the common file dialog, which the page generators share.
     FileCommands& files() { return m_files; }
     QLabel* address() const { return m_address; }
@@ -71,8 +70,7 @@ private:
 
     Platform& m_platform;
     DialogOpener& m_dialogs;
-    QPlainTextEdit* m_textPreview = nullptr;
-    Document m_document;
+    DocumentBox* m_textPreview = nullptr;
     QLabel* m_address = nullptr;
     EditCommands m_edit;
     FileCommands m_files;

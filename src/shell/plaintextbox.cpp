@@ -31,7 +31,8 @@ void appendKeepingView(QPlainTextEdit* box, const QString& piece)
 
     QTextCursor end(box->document());
     end.movePosition(QTextCursor::End);
-    end.insertText(piece);
+    // The plain format: the piece's text and breaks take none of the text before it.
+    end.insertText(piece, QTextCharFormat());
 
     // A caret or selection that ended at the very end moved with the insert: put it back.
     const QTextCursor now = box->textCursor();

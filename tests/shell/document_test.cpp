@@ -1,8 +1,10 @@
 #include "support/testing.h"
 
 #include "platform/textcodec.h"
-#include "shell/document.h"
+#include "shell/documentbox.h"
 
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeySequence>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -56,8 +58,7 @@ void DocumentTest::roundTripKeepsTerminators_data()
 void DocumentTest::roundTripKeepsTerminators()
 {
     QFETCH(QString, text);
-    QPlainTextEdit edit;
-    Document document(&edit);
+    DocumentBox document;
     document.setText(text);
     QCOMPARE(document.text(), text);
 }
@@ -77,12 +78,15 @@ void DocumentTest::typedLinesTakeTheFilesOwnLineEnd()
 {
     QFETCH(QString, text);
     QFETCH(QString, lineEnd);
-    QPlainTextEdit edit;
-    Document document(&edit);
+    DocumentBox document;
     document.setText(text);
     QCOMPARE(document.defaultLineEnd(), lineEnd);
     document.append(QStringLiteral("x\r\n"));
     QCOMPARE(document.text(), text + QStringLiteral("x") + lineEnd);
+    // Clear empties the document, which is still that file.
+    document.clearText();
+    document.append(QStringLiteral("x\r\n"));
+    QCOMPARE(document.text(), QStringLiteral("x") + lineEnd);
 }
 
 void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch_data()
@@ -91,37 +95,66 @@ void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch_data()
     QTest::addColumn<int>("caret");
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QString>("saved");
+    QTest::addColumn<int>("caretAfter"); // -1: not checked
+    const auto row = [](const char* name, const QString& text, int caret, const QStringList& keys,
+                        const QString& saved, int caretAfter = -1) {
+        QTest::newRow(name) << text << caret << keys << saved << caretAfter;
+    };
 
     const QString abcd = QStringLiteral("a\r\nbc\nd");
-    QTest::newRow("Enter at the start of an LF line") << abcd << 2 << QStringList{"Return"} << "a\r\n\r\nbc\nd";
-    QTest::newRow("... undone") << abcd << 2 << QStringList{"Return", "Ctrl+Z"} << abcd;
-    QTest::newRow("... redone by Ctrl+Y") << abcd << 2 << QStringList{"Return", "Ctrl+Z", "Ctrl+Y"}
-                                          << "a\r\n\r\nbc\nd";
-    QTest::newRow("Enter inside an LF line") << abcd << 3 << QStringList{"Return"} << "a\r\nb\r\nc\nd";
+    row("Enter at the start of an LF line", abcd, 2, {"Return"}, "a\r\n\r\nbc\nd");
+    row("... undone", abcd, 2, {"Return", "Ctrl+Z"}, abcd);
+    row("... redone by Ctrl+Y", abcd, 2, {"Return", "Ctrl+Z", "Ctrl+Y"}, "a\r\n\r\nbc\nd");
+    row("Enter inside an LF line", abcd, 3, {"Return"}, "a\r\nb\r\nc\nd");
     const QString l123 = QStringLiteral("l1\r\nl2\nl3\r\n");
-    QTest::newRow("Backspace joins two lines") << l123 << 3 << QStringList{"Backspace"} << "l1l2\nl3\r\n";
-    QTest::newRow("... undone") << l123 << 3 << QStringList{"Backspace", "Ctrl+Z"} << l123;
-    QTest::newRow("... redone by Ctrl+Shift+Z") << l123 << 3 << QStringList{"Backspace", "Ctrl+Z", "Ctrl+Shift+Z"}
-                                                << "l1l2\nl3\r\n";
-    QTest::newRow("Delete joins two lines, undone") << l123 << 5 << QStringList{"Delete", "Ctrl+Z"} << l123;
+    row("Backspace joins two lines", l123, 3, {"Backspace"}, "l1l2\nl3\r\n");
+    row("... undone, the caret where the lines were joined", l123, 3, {"Backspace", "Ctrl+Z"}, l123, 3);
+    row("... redone by Ctrl+Shift+Z", l123, 3, {"Backspace", "Ctrl+Z", "Ctrl+Shift+Z"}, "l1l2\nl3\r\n");
+    row("Delete joins two lines, undone", l123, 5, {"Delete", "Ctrl+Z"}, l123);
     const QString abcd2 = QStringLiteral("ab\ncd\r\n");
-    QTest::newRow("Enter at the end of an LF line") << abcd2 << 2 << QStringList{"Return"} << "ab\r\n\ncd\r\n";
-    QTest::newRow("... undone") << abcd2 << 2 << QStringList{"Return", "Ctrl+Z"} << abcd2;
-    QTest::newRow("two Enters, both undone") << abcd2 << 1 << QStringList{"Return", "Return", "Ctrl+Z", "Ctrl+Z"}
-                                             << abcd2;
-    QTest::newRow("typing after Enter, all undone")
-        << abcd2 << 2 << QStringList{"Return", "X", "Backspace", "Backspace", "Ctrl+Z", "Ctrl+Z", "Ctrl+Z", "Ctrl+Z"}
-        << abcd2;
-    QTest::newRow("Enter in an LF file") << "ab\ncd" << 1 << QStringList{"Return"} << "a\nb\ncd";
+    row("Enter at the end of an LF line", abcd2, 2, {"Return"}, "ab\r\n\ncd\r\n");
+    row("... undone", abcd2, 2, {"Return", "Ctrl+Z"}, abcd2);
+    row("two Enters, both undone", abcd2, 1, {"Return", "Return", "Ctrl+Z", "Ctrl+Z"}, abcd2);
+    row("typing after Enter, all undone", abcd2, 2,
+        {"Return", "X", "Backspace", "Backspace", "Ctrl+Z", "Ctrl+Z", "Ctrl+Z", "Ctrl+Z"}, abcd2);
+    row("Enter in an LF file", "ab\ncd", 1, {"Return"}, "a\nb\ncd");
+    const QString emptyLine = QStringLiteral("x\r\n\nb\n");
+    row("Enter on an empty line", emptyLine, 2, {"Return"}, "x\r\n\r\n\nb\n");
+    row("... undone at once", emptyLine, 2, {"Return", "Ctrl+Z"}, emptyLine);
+    row("Enter over a selection ending on an empty line, undone at once", emptyLine, 1,
+        {"Shift+Down", "Return", "Ctrl+Z"}, emptyLine);
+
+    // A dead key reaches the box as an input-method event: a preedit, then the commit.
+    const QString abcr = QStringLiteral("ab\rcd\n");
+    row("dead key at a line's start", abcr, 0, {"preedit \u00B4", "commit \u00E9"}, "\u00E9ab\rcd\n");
+    row("... undone and redone", abcr, 0, {"preedit \u00B4", "commit \u00E9", "Ctrl+Z", "Ctrl+Y"},
+        "\u00E9ab\rcd\n");
+    row("... undone", abcr, 0, {"preedit \u00B4", "commit \u00E9", "Ctrl+Z"}, abcr);
+    row("dead key cancelled, then Enter", abcr, 3, {"preedit \u00B4", "preedit ", "Return"},
+        "ab\r\r\ncd\n");
+    row("commit over a selection holding a break, undone", abcr, 1, {"Shift+Right", "Shift+Right", "commit \u00E9",
+        "Ctrl+Z"}, abcr);
+    row("commit over a selection holding a break", abcr, 1, {"Shift+Right", "Shift+Right", "commit \u00E9"},
+        "a\u00E9cd\n");
+    row("commit holding a break", abcr, 4, {"commit x\ny"}, "ab\rcx\r\nyd\n");
+
+    // Form feeds and vertical tabs among many lone CRs, joined and split over a selection.
+    const QString feeds = QStringLiteral("a\raa\r\r\r\r\f\r\r\r\r\r\r\r\f\r\r\r\r\r\r");
+    row("selection deleted in a text of form feeds, then undone", feeds, 0,
+        {"Ctrl+A", "Ctrl+C", "Home", "Shift+Ins", "Shift+Up", "Del", "Ctrl+Z", "End", "Shift+Num+Enter", "Left",
+         "Shift+PgDown", "Shift+Backspace", "Ctrl+Z", "Ctrl+Z", "Ctrl+Z"},
+        feeds);
 }
 
-// Through real keys on the document's text box, then read as Save writes it.
+// Through real keys and input-method events on the document's text box, then read as Save
+// writes it.
 void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch()
 {
     QFETCH(QString, text);
     QFETCH(int, caret);
     QFETCH(QStringList, keys);
     QFETCH(QString, saved);
+    QFETCH(int, caretAfter);
     Program program;
     program.setDocument(text);
     QPlainTextEdit* edit = program.main().textPreview();
@@ -129,11 +162,21 @@ void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch()
     edit->setFocus();
 
     for (const QString& key : keys) {
+        if (key.startsWith(QLatin1String("preedit ")) || key.startsWith(QLatin1String("commit "))) {
+            const bool commit = key.startsWith(QLatin1String("commit "));
+            QInputMethodEvent event(commit ? QString() : key.mid(8), {});
+            if (commit)
+                event.setCommitString(key.mid(7));
+            QApplication::sendEvent(edit, &event);
+            continue;
+        }
         const QKeyCombination combination = QKeySequence::fromString(key)[0];
         QTest::keyClick(edit, combination.key(), combination.keyboardModifiers());
     }
 
     QCOMPARE(program.document(), saved);
+    if (caretAfter >= 0)
+        QCOMPARE(edit->textCursor().position(), caretAfter);
 }
 
 void DocumentTest::textBetweenPositionsKeepsEachLinesTerminator_data()
@@ -156,8 +199,7 @@ void DocumentTest::textBetweenPositionsKeepsEachLinesTerminator()
     QFETCH(int, from);
     QFETCH(int, to);
     QFETCH(QString, text);
-    QPlainTextEdit edit;
-    Document document(&edit);
+    DocumentBox document;
     document.setText(QStringLiteral("a\r\nbc\nd\r"));
     QCOMPARE(document.text(from, to), text);
 }
@@ -177,8 +219,7 @@ void DocumentTest::appendGoesToTheVeryEnd()
 {
     QFETCH(QString, text);
     QFETCH(QString, piece);
-    QPlainTextEdit edit;
-    Document document(&edit);
+    DocumentBox document;
     document.setText(text);
     document.append(piece);
     QCOMPARE(document.text(), text + piece);
@@ -203,41 +244,39 @@ void DocumentTest::appendKeepsCaretAndSelection()
 {
     QFETCH(int, anchor);
     QFETCH(int, position);
-    QPlainTextEdit edit;
-    Document document(&edit);
+    DocumentBox document;
     document.setText(QStringLiteral("first line\r\nsecond line"));
-    QTextCursor cursor(edit.document());
+    QTextCursor cursor(document.document());
     cursor.setPosition(anchor);
     cursor.setPosition(position, QTextCursor::KeepAnchor);
-    edit.setTextCursor(cursor);
+    document.setTextCursor(cursor);
 
     document.append(QStringLiteral("x;\r\n"));
 
-    QCOMPARE(edit.textCursor().anchor(), anchor);
-    QCOMPARE(edit.textCursor().position(), position);
+    QCOMPARE(document.textCursor().anchor(), anchor);
+    QCOMPARE(document.textCursor().position(), position);
     QCOMPARE(document.text(), QStringLiteral("first line\r\nsecond linex;\r\n"));
 }
 
 void DocumentTest::appendKeepsScrollPosition()
 {
-    QPlainTextEdit edit;
-    edit.resize(300, 200);
-    edit.show();
-    Document document(&edit);
+    DocumentBox document;
+    document.resize(300, 200);
+    document.show();
     QString text;
     for (int i = 0; i < 500; ++i)
         text += QStringLiteral("line %1\r\n").arg(i);
     document.setText(text);
-    edit.verticalScrollBar()->setValue(100);
-    QTextCursor cursor(edit.document());
+    document.verticalScrollBar()->setValue(100);
+    QTextCursor cursor(document.document());
     cursor.setPosition(1000);
-    edit.setTextCursor(cursor);
-    edit.verticalScrollBar()->setValue(100);
+    document.setTextCursor(cursor);
+    document.verticalScrollBar()->setValue(100);
 
     document.append(QStringLiteral("appended;\r\n"));
 
-    QCOMPARE(edit.verticalScrollBar()->value(), 100);
-    QCOMPARE(edit.textCursor().position(), 1000);
+    QCOMPARE(document.verticalScrollBar()->value(), 100);
+    QCOMPARE(document.textCursor().position(), 1000);
 }
 
 void DocumentTest::codecRoundTrip_data()

@@ -209,6 +209,8 @@ void Sequence::addMainCandidates(QList<Candidate>& list)
         list.append({item.weight, QStringLiteral("menu ") + name, [this, name] { triggerMenu(name); }});
     }
     list.append({1.5, QStringLiteral("type into the document"), [this] { typeIntoDocument(); }});
+    list.append({0.8, QStringLiteral("input method into the document"), [this] { inputMethodIntoDocument(); }});
+    list.append({0.6, QStringLiteral("Enter on an empty line"), [this] { enterOnEmptyLine(); }});
     list.append({1.2, QStringLiteral("select in the document"), [this] { selectInDocument(); }});
     list.append({0.2, QStringLiteral("window-system close of Main"), [this] { closeMain(); }});
 }

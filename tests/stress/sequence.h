@@ -68,6 +68,8 @@ private:
     void clickMainButton(const QString& name);
     void triggerMenu(const QString& name);
     void typeIntoDocument();
+    void inputMethodIntoDocument();
+    void enterOnEmptyLine();
     void selectInDocument();
     void closeMain();
     void restoreMain();
@@ -111,6 +113,7 @@ private:
     void expectFailureNamed(const QString& path);
     void checkFileDialog(const RandomPlatform::Asked& dialog, const QString& filter);
     void rebaselineCursor();
+    void expectUndoAndRedo(const QString& before);
     void checkAfterStep();
     QString snapshot() const;
 

@@ -13,9 +13,12 @@
 #include "support/testing.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -158,7 +161,6 @@ void Sequence::clearDocument()
         return count(QStringLiteral("Clear declined"));
     count(QStringLiteral("Clear"));
     m_doc.clear();
-    m_lineEnd = kCrLf;
     rebaselineCursor();
 }
 
@@ -252,6 +254,83 @@ void Sequence::typeIntoDocument()
         fail(QStringLiteral("typing did not put the keys in place of the selection: ") + difference(before, now));
     count(QStringLiteral("typing into the document"));
     m_doc = now;
+    rebaselineCursor();
+}
+
+// A dead key or a composed letter: a preedit, then its commit or a cancel. The preedit takes
+// the selection away, as the text box does with any input.
+void Sequence::inputMethodIntoDocument()
+{
+    QPlainTextEdit* edit = main().textPreview();
+    const bool cancel = chance(25);
+    const QString commit = cancel ? QString() : randomText(m_random, true);
+    note(cancel ? QStringLiteral("cancelled") : QStringLiteral("\"") + shown(commit) + QLatin1Char('"'));
+    const QString before = m_doc;
+    const QString selected = spanOf(before, edit->textCursor().selectionStart(), edit->textCursor().selectionEnd());
+    // The action's edits start an undo step of their own.
+    edit->document()->setModified(false);
+    QInputMethodEvent preedit(QStringLiteral("\u00B4"), {});
+    QApplication::sendEvent(edit, &preedit);
+    QInputMethodEvent end;
+    end.setCommitString(commit);
+    QApplication::sendEvent(edit, &end);
+    const QString now = main().document().text();
+    if (!isSplice(before, now, selected, withLineEnds(commit, m_lineEnd)))
+        return fail(QStringLiteral("the input method did not put its text in place of the selection: ")
+                    + difference(before, now));
+    count(cancel ? QStringLiteral("input method cancelled") : QStringLiteral("input method"));
+    m_doc = now;
+    expectUndoAndRedo(before);
+}
+
+// Enter with the caret on an empty line, or with a selection that ends there; where the
+// document has no empty line, Enter at the end of a line makes one.
+void Sequence::enterOnEmptyLine()
+{
+    QPlainTextEdit* edit = main().textPreview();
+    QList<int> empty;
+    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next())
+        if (block.length() == 1)
+            empty.append(block.position());
+    if (empty.isEmpty()) {
+        const QTextBlock block = edit->document()->findBlockByNumber(
+            int(m_random.bounded(edit->document()->blockCount())));
+        empty.append(block.position() + block.length() - 1);
+        note(QStringLiteral("no empty line"));
+    }
+    const int at = empty.at(int(m_random.bounded(int(empty.size()))));
+    const int anchor = chance(30) ? int(m_random.bounded(at + 1)) : at;
+    testing::setSelection(edit, anchor, at);
+    note(QStringLiteral("%1 to %2").arg(anchor).arg(at));
+    const QString before = m_doc;
+    const QString selected = spanOf(before, anchor, at);
+    edit->document()->setModified(false);
+    QTest::keyClick(edit, chance(50) ? Qt::Key_Return : Qt::Key_Enter,
+                    chance(30) ? Qt::ShiftModifier : Qt::NoModifier);
+    const QString now = main().document().text();
+    if (!isSplice(before, now, selected, m_lineEnd))
+        return fail(QStringLiteral("Enter did not put a line break in place of the selection: ") + difference(before, now));
+    count(QStringLiteral("Enter on an empty line"));
+    m_doc = now;
+    expectUndoAndRedo(before);
+}
+
+// Undo brings back exactly the text before the action, Redo exactly the text after it.
+void Sequence::expectUndoAndRedo(const QString& before)
+{
+    QPlainTextEdit* edit = main().textPreview();
+    const QString after = m_doc;
+    int undos = 0;
+    while (main().document().text() != before && undos < 4) {
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        ++undos;
+    }
+    if (main().document().text() != before)
+        return fail(QStringLiteral("Undo did not bring back the text before: ") + difference(before, main().document().text()));
+    for (int i = 0; i < undos; ++i)
+        QTest::keyClick(edit, Qt::Key_Y, Qt::ControlModifier);
+    if (main().document().text() != after)
+        return fail(QStringLiteral("Redo did not bring back the text after: ") + difference(after, main().document().text()));
     rebaselineCursor();
 }
 

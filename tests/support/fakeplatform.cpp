@@ -2,7 +2,22 @@
 
 #include "platform/qtplatform.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 namespace saltor::testing {
+
+void FakePlatform::clearClipboard()
+{
+    clipboard.reset();
+    QGuiApplication::clipboard()->clear();
+}
+
+void FakePlatform::setClipboardText(const QString& text)
+{
+    clipboard = text;
+    QGuiApplication::clipboard()->setText(text);
+}
 
 MessageAnswer FakePlatform::messageBox(const QString& prompt, MessageButtons buttons,
                                        MessageIcon icon, const QString& title)

@@ -45,7 +45,9 @@ public:
     int beeps = 0;
     int endCalls = 0;
 
-    // Clipboard: std::nullopt means it holds no text.
+    // Clipboard: std::nullopt means it holds no text. What the program puts there also goes
+    // to the system clipboard, where the text box's own Copy and Paste meet it, as they do in
+    // the program.
     std::optional<QString> clipboard;
 
     // Files: in memory by default.
@@ -58,8 +60,8 @@ public:
                              const QString& title) override;
     QString inputBox(const QString& prompt) override;
     void beep() override { ++beeps; }
-    void clearClipboard() override { clipboard.reset(); }
-    void setClipboardText(const QString& text) override { clipboard = text; }
+    void clearClipboard() override;
+    void setClipboardText(const QString& text) override;
     QString clipboardText() override { return clipboard.value_or(QString()); }
     QDate today() override { return date; }
     std::optional<QString> openFileDialog(QWidget* parent, const QString& qtFilter,

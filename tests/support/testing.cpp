@@ -3,9 +3,11 @@
 #include "app/formtable.h"
 #include "shell/dialogframe.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTextCursor>
 #include <QTest>
 
@@ -13,6 +15,7 @@ namespace saltor::testing {
 
 Program::Program() : editor(std::make_unique<Editor>(platform))
 {
+    QGuiApplication::clipboard()->clear();
     registerForms(*editor);
     editor->main().show();
 }

@@ -1,0 +1,261 @@
+#include "shell/documentbox.h"
+
+#include "shell/plaintextbox.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace saltor {
+
+namespace {
+
+// The property of a break's character format that holds its terminator, where it is not the
+// default line end: kCrLf, or the one character that broke the line (LF, CR, and the other
+// characters the box breaks lines on).
+constexpr int kLineEnd = QTextFormat::UserProperty;
+constexpr int kCrLf = 1;
+
+bool breaksLine(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator
+           || c == QChar(0xFDD0) || c == QChar(0xFDD1);
+}
+
+QString terminatorOf(int code)
+{
+    return code == kCrLf ? QStringLiteral("\r\n") : QString(QChar(char16_t(code)));
+}
+
+int codeOf(const QString& lineEnd)
+{
+    return lineEnd == QLatin1String("\r\n") ? kCrLf : lineEnd.at(0).unicode();
+}
+
+// The terminator code of the break at text[at], and its length in text.
+int breakAt(const QString& text, qsizetype at, qsizetype* length)
+{
+    const QChar c = text.at(at);
+    *length = 1;
+    if (c == QLatin1Char('\r') && at + 1 < text.size() && text.at(at + 1) == QLatin1Char('\n')) {
+        *length = 2;
+        return kCrLf;
+    }
+    return c.unicode();
+}
+
+// The default line end of a text: its own when it used one of CRLF, LF or CR throughout.
+QString lineEndUsedThroughout(const QString& text)
+{
+    qsizetype crlf = 0, lf = 0, cr = 0, other = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!breaksLine(text.at(i)))
+            continue;
+        qsizetype length = 0;
+        const int code = breakAt(text, i, &length);
+        i += length - 1;
+        crlf += code == kCrLf;
+        lf += code == '\n';
+        cr += code == '\r';
+        other += code != kCrLf && code != '\n' && code != '\r';
+    }
+    if (other == 0 && crlf == 0 && cr == 0 && lf > 0)
+        return QStringLiteral("\n");
+    if (other == 0 && crlf == 0 && lf == 0 && cr > 0)
+        return QStringLiteral("\r");
+    return QStringLiteral("\r\n");
+}
+
+bool isEnter(const QKeyEvent* key)
+{
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers others =
+        key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier | Qt::ControlModifier);
+    return enter && others == Qt::NoModifier;
+}
+
+bool holdsBreak(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), breaksLine);
+}
+
+} // namespace
+
+DocumentBox::DocumentBox(QWidget* parent) : QPlainTextEdit(parent) {}
+
+void DocumentBox::setText(const QString& text)
+{
+    m_defaultLineEnd = lineEndUsedThroughout(text);
+    setPlainText(text);
+
+    // Every break that is not the default line end keeps its own on its format. Not an edit
+    // the user made: it cannot be undone. One edit block, so the box lays out once.
+    const int defaultCode = codeOf(m_defaultLineEnd);
+    QTextDocument* doc = document();
+    doc->setUndoRedoEnabled(false);
+    QTextCursor cursor(doc);
+    cursor.beginEditBlock();
+    qsizetype at = 0;
+    for (QTextBlock block = doc->begin(); block.next().isValid(); block = block.next()) {
+        at += block.length() - 1;
+        if (at >= text.size() || !breaksLine(text.at(at)))
+            break;
+        qsizetype length = 0;
+        const int code = breakAt(text, at, &length);
+        at += length;
+        if (code == defaultCode)
+            continue;
+        cursor.setPosition(block.next().position());
+        QTextCharFormat format = cursor.blockCharFormat();
+        format.setProperty(kLineEnd, code);
+        cursor.setBlockCharFormat(format);
+    }
+    cursor.endEditBlock();
+    doc->setUndoRedoEnabled(true);
+}
+
+void DocumentBox::clearText()
+{
+    setPlainText(QString());
+}
+
+QString DocumentBox::terminatorBefore(const QTextBlock& block) const
+{
+    const QVariant code = block.charFormat().property(kLineEnd);
+    return code.isValid() ? terminatorOf(code.toInt()) : m_defaultLineEnd;
+}
+
+QString DocumentBox::text() const
+{
+    const QTextDocument* doc = document();
+    QString out;
+    out.reserve(doc->characterCount() + doc->blockCount());
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        out += block.text();
+        if (block.next().isValid())
+            out += terminatorBefore(block.next());
+    }
+    return out;
+}
+
+QString DocumentBox::text(int from, int to) const
+{
+    const QTextDocument* doc = document();
+    const int last = doc->characterCount() - 1;
+    const int start = qBound(0, qMin(from, to), last);
+    const int end = qBound(0, qMax(from, to), last);
+    QString out;
+    for (QTextBlock block = doc->findBlock(start); block.isValid() && block.position() <= end;
+         block = block.next()) {
+        const int blockEnd = block.position() + block.length() - 1;
+        const int first = qMax(start, block.position()) - block.position();
+        out += QStringView(block.text()).mid(first, qMin(end, blockEnd) - block.position() - first);
+        if (blockEnd < end)
+            out += terminatorBefore(block.next());
+    }
+    return out;
+}
+
+QString DocumentBox::selectedText() const
+{
+    const QTextCursor cursor = textCursor();
+    return text(cursor.selectionStart(), cursor.selectionEnd());
+}
+
+void DocumentBox::replaceSelection(const QString& text)
+{
+    QTextCursor cursor = textCursor();
+    // The plain format: the new breaks carry no terminator of their own.
+    cursor.insertText(text, QTextCharFormat());
+    setTextCursor(cursor);
+}
+
+void DocumentBox::append(const QString& piece)
+{
+    appendKeepingView(this, piece);
+}
+
+QMimeData* DocumentBox::createMimeDataFromSelection() const
+{
+    // Copy, Cut, the context menu and the X11 selection all take the text from here.
+    auto* data = new QMimeData;
+    data->setText(selectedText());
+    return data;
+}
+
+void DocumentBox::insertFromMimeData(const QMimeData* source)
+{
+    // Paste and drop: pasted line breaks take the Document's convention.
+    if (isReadOnly() || !source || !source->hasText())
+        return;
+    replaceSelection(source->text());
+    ensureCursorVisible();
+}
+
+void DocumentBox::keyPressEvent(QKeyEvent* event)
+{
+    // Enter, keypad Enter, and with Shift or Ctrl too (where the box would put a Unicode line
+    // separator, or nothing), start a new line; the box would give the new break the format
+    // of the character before it, terminator and all.
+    if (!isEnter(event) || isReadOnly())
+        return QPlainTextEdit::keyPressEvent(event);
+    QTextCursor cursor = textCursor();
+    cursor.insertBlock(cursor.blockFormat(), QTextCharFormat());
+    setTextCursor(cursor);
+    ensureCursorVisible();
+    event->accept();
+}
+
+void DocumentBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    // A commit without a line break (a dead key, a composed letter) is the box's own.
+    if (isReadOnly() || !holdsBreak(event->commitString()))
+        return QPlainTextEdit::inputMethodEvent(event);
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    const int last = document()->characterCount() - 1;
+    const int start = qBound(0, cursor.position() + event->replacementStart(), last);
+    cursor.setPosition(start);
+    cursor.setPosition(qBound(start, start + event->replacementLength(), last), QTextCursor::KeepAnchor);
+    cursor.insertText(event->commitString(), QTextCharFormat());
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    // What is left of the event (the preedit) goes on as the box's own.
+    QInputMethodEvent rest(event->preeditString(), event->attributes());
+    QPlainTextEdit::inputMethodEvent(&rest);
+    event->accept();
+}
+
+// A text dragged within the box would arrive as pasted text, and every line break in it would
+// lose its own terminator. So the box starts no drag of its own text: a press inside the
+// selection followed by a move does not drag, and the release puts the caret where it is, as a
+// plain click there does.
+void DocumentBox::mousePressEvent(QMouseEvent* event)
+{
+    const QTextCursor selection = textCursor();
+    const int at = cursorForPosition(event->position().toPoint()).position();
+    m_pressInSelection = event->button() == Qt::LeftButton && selection.hasSelection()
+                         && at >= selection.selectionStart() && at < selection.selectionEnd();
+    QPlainTextEdit::mousePressEvent(event);
+}
+
+void DocumentBox::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_pressInSelection)
+        QPlainTextEdit::mouseMoveEvent(event);
+}
+
+void DocumentBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_pressInSelection = false;
+    QPlainTextEdit::mouseReleaseEvent(event);
+}
+
+} // namespace saltor

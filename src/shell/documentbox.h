@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/textcodec.h"
+
+#include <QPlainTextEdit>
+#include <QString>
+
+namespace saltor {
+
+// The Document: the script in its text box, with every line's own terminator (CRLF, LF,
+// CR...), so that a file opened and saved without an edit keeps its bytes.
+//
+// Each terminator is kept on the line break itself, as a property of the break's character
+// format, wherever it differs from the default line end. Whatever removes, restores or moves
+// a break (any deletion, Undo, Redo, an input method) carries its terminator with it; only a
+// new break is made here, and takes the default line end: CRLF, or the file's own when it
+// used one convention throughout.
+class DocumentBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit DocumentBox(QWidget* parent = nullptr);
+
+    // Replaces the whole Document (Open, New) and works out its default line end; the caret
+    // goes to the start, and nothing before it can be undone.
+    void setText(const QString& text);
+    // Empties the Document (Clear); the default line end stays that of the file.
+    void clearText();
+    // The whole Document with every line's terminator.
+    QString text() const;
+    // The text between two positions of the box, each line break written as its terminator.
+    QString text(int from, int to) const;
+    QString selectedText() const;
+    // Puts text in place of the selection, as one undo step; its line breaks are new ones.
+    void replaceSelection(const QString& text);
+    // Appends piece after the last character; caret, selection and scroll stay as they were.
+    // Takes time in proportion to the piece, not to the Document.
+    void append(const QString& piece);
+
+    QString defaultLineEnd() const { return m_defaultLineEnd; }
+    // The encoding a save writes back (that of the file last opened; UTF-8 for a new one).
+    TextFormat format() const { return m_format; }
+    void setFormat(const TextFormat& format) { m_format = format; }
+
+protected:
+    QMimeData* createMimeDataFromSelection() const override;
+    void insertFromMimeData(const QMimeData* source) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString terminatorBefore(const QTextBlock& block) const;
+
+    QString m_defaultLineEnd = QStringLiteral("\r\n");
+    TextFormat m_format;
+    bool m_pressInSelection = false;
+};
+
+} // namespace saltor
