@@ -404,6 +404,11 @@ void FileCommandsTest::readAtTheLimits_data()
     QTest::newRow("lone cr is a line end")
         << QByteArray("x\r") << kOpenLimitLines + 1
         << QStringLiteral("It has too many lines to open: 4000001, and the limit is 4000000.");
+    QTest::newRow("frame marks are line ends")
+        << QByteArray("\xEF\xB7\x90\xEF\xB7\x91") << kOpenLimitLines / 2 + 1
+        << QStringLiteral("It has too many lines to open: 4000002, and the limit is 4000000.");
+    QTest::newRow("paragraph separator bytes in windows-1250 are letters")
+        << QByteArray("\xE2\x80\xA9\xFF\n") << kOpenLimitLines << QString();
 }
 
 void FileCommandsTest::readAtTheLimits()
