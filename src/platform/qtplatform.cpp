@@ -1,7 +1,7 @@
 #include "platform/qtplatform.h"
 
 #include "platform/fileread.h"
-#include "platform/posixfile.h"
+#include "platform/filewrite.h"
 #include "platform/singlelinebox.h"
 
 #include <QApplication>
@@ -9,21 +9,13 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QUrl>
-
-#include <cerrno>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #ifdef SALTOR_HAVE_XKB
 #include <QGuiApplication>
@@ -126,45 +118,8 @@ std::optional<QString> QtPlatform::saveFileDialog(QWidget* parent, const QString
 
 bool QtPlatform::fileExists(const QString& path)
 {
-    return QFileInfo::exists(path);
+    return pathExists(path);
 }
-
-namespace {
-
-// Writes bytes into a device in place: a save through a temporary file would replace the
-// device node itself with a regular file.
-WriteResult writeInPlace(const QByteArray& name, const QByteArray& bytes)
-{
-    WriteResult result;
-    Descriptor fd(::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
-    struct stat info;
-    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) {
-        result.error = systemError(errno);
-        return result;
-    }
-    if (S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode) || S_ISDIR(info.st_mode)) {
-        result.error = notAFile(info.st_mode);
-        return result;
-    }
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n = ::write(fd.get(), bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            result.error = systemError(errno);
-            return result;
-        }
-        done += n;
-    }
-    if (fd.close() != 0) {
-        result.error = systemError(errno);
-        return result;
-    }
-    result.ok = true;
-    return result;
-}
-
-} // namespace
 
 ReadResult QtPlatform::readFile(const QString& path)
 {
@@ -173,36 +128,7 @@ ReadResult QtPlatform::readFile(const QString& path)
 
 WriteResult QtPlatform::writeFile(const QString& path, const QByteArray& bytes)
 {
-    WriteResult result;
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info;
-    if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        // A device (such as /dev/null or /dev/full) is written in place; a folder, pipe or
-        // socket is no file to save into, and opening a pipe would wait for a reader.
-        if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
-            return writeInPlace(name, bytes);
-        result.error = notAFile(info.st_mode);
-        return result;
-    }
-    QSaveFile file(path);
-    // In a folder where no new file may be made, a file the user may write is written in
-    // place: not atomic, but the only way to save it there.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = file.errorString();
-        return result;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        result.error = file.errorString();
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit()) {
-        result.error = file.errorString();
-        return result;
-    }
-    result.ok = true;
-    return result;
+    return writeWholeFile(path, bytes);
 }
 
 void QtPlatform::openHelp(const QString& fileName)
