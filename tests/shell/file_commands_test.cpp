@@ -107,6 +107,7 @@ private slots:
     void roundTripIsByteIdentical_data();
     void roundTripIsByteIdentical();
     void typedLinesFollowTheFilesConvention();
+    void windows1250FileGainingOtherLettersIsSavedAsUtf8();
     void realWriteFailures_data();
     void realWriteFailures();
     void realWriteReplacesAtomically();
@@ -329,6 +330,27 @@ void FileCommandsTest::typedLinesFollowTheFilesConvention()
     program.platform.fileAnswers.enqueue(QStringLiteral("/m/lf2.sqf"));
     trigger(program, "mnuSaveAs");
     QCOMPARE(program.platform.files.value(QStringLiteral("/m/lf2.sqf")), QByteArray("a;\nb;\nc;\n"));
+}
+
+void FileCommandsTest::windows1250FileGainingOtherLettersIsSavedAsUtf8()
+{
+    Program program;
+    program.platform.files.insert(QStringLiteral("/m/cz.sqf"), QByteArray("// \x9Elu\x9Dou\xE8k\xFD\r\n"));
+    program.platform.fileAnswers.enqueue(QStringLiteral("/m/cz.sqf"));
+    trigger(program, "mnuOpen");
+    program.editor->appendToPreview(QStringLiteral("hint \"\u2192\";\r\n"));
+    program.platform.fileAnswers.enqueue(QStringLiteral("/m/cz2.sqf"));
+    trigger(program, "mnuSaveAs");
+    QCOMPARE(program.platform.files.value(QStringLiteral("/m/cz2.sqf")),
+             QByteArray("// \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD\r\nhint \"\xE2\x86\x92\";\r\n"));
+    QCOMPARE(program.main().address()->text(), QStringLiteral("/m/cz2.sqf"));
+    QCOMPARE(program.platform.messages.size(), 1);
+    QVERIFY(program.platform.messages.first().prompt.contains(QStringLiteral("/m/cz2.sqf")));
+    QVERIFY(program.platform.messages.first().prompt.contains(QStringLiteral("UTF-8")));
+    // Told once: the document is UTF-8 from now on.
+    program.platform.fileAnswers.enqueue(QStringLiteral("/m/cz3.sqf"));
+    trigger(program, "mnuSaveAs");
+    QCOMPARE(program.platform.messages.size(), 1);
 }
 
 void FileCommandsTest::realWriteFailures_data()
