@@ -30,6 +30,12 @@ WriteResult failure(int error)
     return failure(systemError(error));
 }
 
+// The failure of a write in place after its first old byte changed.
+WriteResult damaged(int error)
+{
+    return failure(systemError(error) + QStringLiteral("\nThe file was being written in place and may now be damaged."));
+}
+
 QByteArray folderOf(const QByteArray& name)
 {
     const qsizetype slash = name.lastIndexOf('/');
@@ -219,8 +225,7 @@ WriteResult writeInPlace(int folder, const QByteArray& base, const QByteArray& b
         // Other errors say that the file system cannot reserve: the write goes ahead unreserved.
         if (error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO) {
             // A reservation that failed half way may have lengthened the file.
-            (void)::ftruncate(fd.get(), info.st_size);
-            return failure(error);
+            return ::ftruncate(fd.get(), info.st_size) == 0 ? failure(error) : damaged(error);
         }
     }
     qsizetype written = 0;
@@ -235,10 +240,7 @@ WriteResult writeInPlace(int folder, const QByteArray& base, const QByteArray& b
         error = fd.close();
     if (!error)
         return WriteResult{true, {}};
-    if (untouched && ::ftruncate(fd.get(), info.st_size) == 0)
-        return failure(error);
-    return failure(systemError(error)
-                   + QStringLiteral("\nThe file was being written in place and may now be damaged."));
+    return untouched && ::ftruncate(fd.get(), info.st_size) == 0 ? failure(error) : damaged(error);
 }
 
 } // namespace
