@@ -30,7 +30,8 @@ struct ReadResult {
     QString error;
 };
 
-// Outcome of a whole-file write: an existing file is replaced only when ok is true.
+// Outcome of a whole-file write: an existing file changes only when ok is true, except where
+// error says that the file may now be damaged.
 struct WriteResult {
     bool ok = false;
     QString error;
@@ -65,13 +66,22 @@ public:
     virtual std::optional<QString> saveFileDialog(QWidget* parent, const QString& qtFilter,
                                                   const QString& fileName) = 0;
 
+    // Whether anything stands at path, a symbolic link included (even one that leads nowhere or
+    // in a loop): a save there would replace it or write through it.
     virtual bool fileExists(const QString& path) = 0;
     // Reads a regular file of at most kOpenLimitBytes and kOpenLimitLines whole; anything else
     // (a folder, device, pipe or socket, a larger file) is refused at once. Never blocks.
     virtual ReadResult readFile(const QString& path) = 0;
-    // Atomic: the file at path is replaced only once all bytes are written. Where no temporary
-    // file can be made beside it, an existing file is written in place; a device is written in
-    // place; a pipe or socket is refused. Never blocks.
+    // Writes bytes as the whole file at path. A failure gives the system's own reason ("No space
+    // left on device") and leaves the file as it was. A symbolic link is written through to its
+    // target; a loop, or a link that cannot be read, is refused. An existing file is replaced
+    // atomically by a new one that was written and synced whole and took the old one's owner,
+    // group and mode; where that cannot be (another user's file, a mode the saver may not set,
+    // a file with several names, a folder where no file may be made or renamed), the file is
+    // written in place, with its new size reserved before the first old byte changes. Where the
+    // file system cannot reserve it and a write fails half way, the reason says that the file
+    // may now be damaged. A device is written in place; a folder, pipe or socket is refused.
+    // Never blocks.
     virtual WriteResult writeFile(const QString& path, const QByteArray& bytes) = 0;
 
     // Opens the help file, looked up by bare name; shows nothing when it cannot.

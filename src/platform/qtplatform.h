@@ -5,7 +5,8 @@
 namespace saltor {
 
 // The window system of the desktop: Qt's message, input and file dialogs, the system
-// clipboard, QSaveFile, and the key-lock indicators read from XKB where X11 runs.
+// clipboard, whole-file reads and writes through the system's own calls, and the key-lock
+// indicators read from XKB where X11 runs.
 class QtPlatform : public Platform {
 public:
     MessageAnswer messageBox(const QString& prompt, MessageButtons buttons, MessageIcon icon,

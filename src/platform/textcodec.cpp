@@ -58,20 +58,25 @@ bool toWindows1250(const QString& text, QByteArray* out)
 
 } // namespace
 
+bool readsAsUtf8(QByteArrayView bytes)
+{
+    // The mark is valid UTF-8 itself, so it changes nothing here.
+    return bytes.isValidUtf8();
+}
+
 DecodedText decodeText(const QByteArray& bytes)
 {
     DecodedText result;
-    QByteArrayView body(bytes);
-    if (bytes.startsWith(kUtf8Mark)) {
-        result.format.byteOrderMark = true;
-        body = body.sliced(kUtf8Mark.size());
-    }
-    // Only the first mark is the file's: one after it is text (U+FEFF) and is kept.
-    QStringDecoder utf8(QStringConverter::Utf8,
-                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-    QString text = utf8.decode(body);
-    if (!utf8.hasError()) {
-        result.text = std::move(text);
+    if (readsAsUtf8(bytes)) {
+        QByteArrayView body(bytes);
+        if (bytes.startsWith(kUtf8Mark)) {
+            result.format.byteOrderMark = true;
+            body = body.sliced(kUtf8Mark.size());
+        }
+        // Only the first mark is the file's: one after it is text (U+FEFF) and is kept.
+        QStringDecoder utf8(QStringConverter::Utf8,
+                            QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+        result.text = utf8.decode(body);
         result.format.encoding = Encoding::Utf8;
         return result;
     }

@@ -23,6 +23,9 @@ struct EncodedText {
     TextFormat format; // what was actually used (a save may fall back to UTF-8)
 };
 
+// Whether decodeText reads bytes as UTF-8 (with or without a mark), rather than as Windows-1250.
+bool readsAsUtf8(QByteArrayView bytes);
+
 // Decodes a file's bytes without losing any: valid UTF-8 (a leading byte-order mark is
 // remembered and removed; a second one is text), otherwise Windows-1250, in which every byte maps to a character.
 DecodedText decodeText(const QByteArray& bytes);

@@ -107,6 +107,15 @@ SaveOutcome FileCommands::saveTextFile(const QString& filter, const QString& con
         m_document.setFormat(encoded.format);
         m_address->setText(path);
     }
+    // Said once: the document is UTF-8 from now on.
+    if (format.encoding == Encoding::Windows1250 && encoded.format.encoding == Encoding::Utf8) {
+        m_platform.messageBox(
+            QStringLiteral("The file \"%1\" was saved in UTF-8, not in Windows-1250: it now holds characters "
+                           "that Windows-1250 cannot hold.\nIts other letters outside ASCII are now written in "
+                           "UTF-8 too.")
+                .arg(shown(path)),
+            MessageButtons::Ok, MessageIcon::Exclamation);
+    }
     return SaveOutcome::Written;
 }
 

@@ -36,9 +36,11 @@ public:
     void saveDocumentAs();
 
     // Lets the user choose a path in the shared file dialog with filter ("description|pattern")
-    // and writes content there, atomically; asks before replacing an existing file. With
-    // isDocument, content is written in the Document's own encoding and Address shows the path
-    // afterwards. A failed write is named in a message with the reason and changes nothing.
+    // and writes content there (Platform::writeFile); asks before replacing anything that stands
+    // at the path, a link included. With isDocument, content is written in the Document's own
+    // encoding and Address shows the path afterwards; a Windows-1250 document that no longer
+    // fits Windows-1250 is written in UTF-8, and a message says so after the save. A failed
+    // write is named in a message with the reason; the Document and Address stay as they were.
     SaveOutcome saveTextFile(const QString& filter, const QString& content, bool isDocument);
 
     // The common file dialog's filter and the file name chosen last.

@@ -2,6 +2,7 @@
 
 #include "platform/qtplatform.h"
 #include "shell/filecommands.h"
+#include "support/smalldisk.h"
 
 #include <QAction>
 #include <QDir>
@@ -62,6 +63,28 @@ std::optional<WriteResult> writeUnprivileged(const QString& path, const QByteArr
     return WriteResult{WEXITSTATUS(status) == 0, QString::fromUtf8(error)};
 }
 
+// What a save must keep of a file besides its bytes: owner, group, mode and links, and, when
+// nothing was written, the file itself (its inode). "absent" when there is none.
+QString fileState(const QString& path, bool withInode)
+{
+    struct stat info;
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return QStringLiteral("absent");
+    QString state = QStringLiteral("owner %1 group %2 mode %3 links %4")
+                        .arg(info.st_uid)
+                        .arg(info.st_gid)
+                        .arg(info.st_mode, 0, 8)
+                        .arg(info.st_nlink);
+    if (withInode)
+        state += QStringLiteral(" inode %1").arg(info.st_ino);
+    return state;
+}
+
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
 } // namespace
 
 // New, Open and Save As: bytes kept, failures named, replacements confirmed.
@@ -84,14 +107,18 @@ private slots:
     void roundTripIsByteIdentical_data();
     void roundTripIsByteIdentical();
     void typedLinesFollowTheFilesConvention();
+    void windows1250FileGainingOtherLettersIsSavedAsUtf8();
     void realWriteFailures_data();
     void realWriteFailures();
     void realWriteReplacesAtomically();
-    void realWriteInAReadOnlyFolder_data();
-    void realWriteInAReadOnlyFolder();
+    void realWriteKeepsTheFile_data();
+    void realWriteKeepsTheFile();
     void readOfAFolderIsRefused();
     void readAtTheLimits_data();
     void readAtTheLimits();
+
+private:
+    QTemporaryDir m_scratch; // for paths made by the data functions
 };
 
 void FileCommandsTest::newAnsweredNoChangesNothing()
@@ -305,27 +332,61 @@ void FileCommandsTest::typedLinesFollowTheFilesConvention()
     QCOMPARE(program.platform.files.value(QStringLiteral("/m/lf2.sqf")), QByteArray("a;\nb;\nc;\n"));
 }
 
+void FileCommandsTest::windows1250FileGainingOtherLettersIsSavedAsUtf8()
+{
+    Program program;
+    program.platform.files.insert(QStringLiteral("/m/cz.sqf"), QByteArray("// \x9Elu\x9Dou\xE8k\xFD\r\n"));
+    program.platform.fileAnswers.enqueue(QStringLiteral("/m/cz.sqf"));
+    trigger(program, "mnuOpen");
+    program.editor->appendToPreview(QStringLiteral("hint \"\u2192\";\r\n"));
+    program.platform.fileAnswers.enqueue(QStringLiteral("/m/cz2.sqf"));
+    trigger(program, "mnuSaveAs");
+    QCOMPARE(program.platform.files.value(QStringLiteral("/m/cz2.sqf")),
+             QByteArray("// \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD\r\nhint \"\xE2\x86\x92\";\r\n"));
+    QCOMPARE(program.main().address()->text(), QStringLiteral("/m/cz2.sqf"));
+    QCOMPARE(program.platform.messages.size(), 1);
+    QVERIFY(program.platform.messages.first().prompt.contains(QStringLiteral("/m/cz2.sqf")));
+    QVERIFY(program.platform.messages.first().prompt.contains(QStringLiteral("UTF-8")));
+    // Told once: the document is UTF-8 from now on.
+    program.platform.fileAnswers.enqueue(QStringLiteral("/m/cz3.sqf"));
+    trigger(program, "mnuSaveAs");
+    QCOMPARE(program.platform.messages.size(), 1);
+}
+
 void FileCommandsTest::realWriteFailures_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::newRow("missing folder") << QStringLiteral("/nonexistent-folder-for-test/doc.sqf");
-    QTest::newRow("full disk") << QStringLiteral("/dev/full");
+    QTest::addColumn<bool>("exists"); // the replacement is asked first
+    QTest::addColumn<QString>("reason");
+    const QString loop = m_scratch.filePath(QStringLiteral("loop.sqf"));
+    QFile::link(QStringLiteral("loop back.sqf"), loop);
+    QFile::link(QStringLiteral("loop.sqf"), m_scratch.filePath(QStringLiteral("loop back.sqf")));
+    QTest::newRow("missing folder") << QStringLiteral("/nonexistent-folder-for-test/doc.sqf") << false
+                                    << QStringLiteral("No such file or directory");
+    QTest::newRow("full disk") << QStringLiteral("/dev/full") << true << QStringLiteral("No space left on device");
+    QTest::newRow("looped link") << loop << true << QStringLiteral("Too many levels of symbolic links");
 }
 
 void FileCommandsTest::realWriteFailures()
 {
     QFETCH(QString, path);
+    QFETCH(bool, exists);
+    QFETCH(QString, reason);
+    const bool link = QFileInfo(path).isSymLink();
     Program program;
     program.platform.useRealFiles = true;
     program.platform.fileAnswers.enqueue(path);
-    program.platform.messageAnswers.enqueue(MessageAnswer::Yes); // /dev/full exists: replace it
+    program.platform.messageAnswers.enqueue(MessageAnswer::Yes);
     trigger(program, "mnuSaveAs");
     QCOMPARE(program.main().address()->text(), QStringLiteral("... not saved yet"));
+    QCOMPARE(program.platform.messages.size(), exists ? 2 : 1);
+    QCOMPARE(program.platform.messages.first().title,
+             exists ? QStringLiteral("Replacing ...") : QStringLiteral("Saltor Editor"));
     const FakePlatform::Message& failure = program.platform.messages.last();
-    QVERIFY2(failure.prompt.contains(QStringLiteral("could not be saved")), qPrintable(failure.prompt));
-    QVERIFY(failure.prompt.contains(path));
-    // The device stays a device: nothing replaced it with a regular file.
+    QCOMPARE(failure.prompt, QStringLiteral("The file \"%1\" could not be saved.\n%2").arg(path, reason));
+    // The device stays a device, the link a link: nothing replaced them with a regular file.
     QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
+    QCOMPARE(QFileInfo(path).isSymLink(), link);
 }
 
 void FileCommandsTest::realWriteReplacesAtomically()
@@ -339,43 +400,124 @@ void FileCommandsTest::realWriteReplacesAtomically()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("doc.sqf")});
 }
 
-void FileCommandsTest::realWriteInAReadOnlyFolder_data()
+void FileCommandsTest::realWriteKeepsTheFile_data()
 {
-    QTest::addColumn<int>("mode"); // of the file there before; 0: none
-    QTest::addColumn<bool>("written");
-    QTest::newRow("writable file: written in place") << 0644 << true;
-    QTest::newRow("read-only file") << 0444 << false;
-    QTest::newRow("new file") << 0 << false;
+    QTest::addColumn<QString>("name");      // of the file, in a folder of its own; %1: folders
+                                            // that make the path 4,090 bytes long
+    QTest::addColumn<int>("mode");          // of the file there before; 0: none
+    QTest::addColumn<int>("owner");         // user and group of that file
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<bool>("unprivileged"); // written by nobody rather than by root
+    QTest::addColumn<bool>("secondName");   // a hard link to the file stands beside it
+    QTest::addColumn<bool>("reserves");     // tmpfs; else ext2, which reserves no space itself
+    QTest::addColumn<int>("room");          // bytes left free on the disk; -1: not filled
+    QTest::addColumn<int>("size");          // of the new text
+    QTest::addColumn<QString>("error");     // empty: written
+    const QString doc = QStringLiteral("doc.sqf");
+    const int root = 0;
+    const int nobody = 65534;
+    const QString denied = QStringLiteral("Permission denied");
+    const QString full = QStringLiteral("No space left on device");
+    QTest::newRow("writable file in a read-only folder: written in place")
+        << doc << 0644 << nobody << 0755 << true << false << true << -1 << 3 << QString();
+    QTest::newRow("read-only file in a read-only folder")
+        << doc << 0444 << nobody << 0755 << true << false << true << -1 << 3 << denied;
+    QTest::newRow("read-only file in a writable folder")
+        << doc << 0444 << nobody << 0777 << true << false << true << -1 << 3 << denied;
+    QTest::newRow("new file in a read-only folder")
+        << doc << 0 << nobody << 0755 << true << false << true << -1 << 3 << denied;
+    QTest::newRow("full disk") << doc << 0644 << root << 0755 << false << false << true << 0 << 10240 << full;
+    QTest::newRow("full disk after a short write")
+        << doc << 0644 << root << 0755 << false << false << true << 4096 << 600 * 1024 << full;
+    QTest::newRow("full disk, new file") << doc << 0 << root << 0755 << false << false << true << 0 << 10240 << full;
+    QTest::newRow("full disk, written in place")
+        << doc << 0644 << nobody << 0755 << true << false << true << 0 << 10240 << full;
+    // Only the C library could reserve it there, by reading the file; its saver may not.
+    QTest::newRow("full disk, write-only file written in place, no space reserved")
+        << doc << 0200 << nobody << 0755 << true << false << false << 4096 << 600 * 1024
+        << full + QStringLiteral("\nThe file was being written in place and may now be damaged.");
+    QTest::newRow("name of 250 bytes")
+        << QString(246, QLatin1Char('n')) + QStringLiteral(".sqf") << 0644 << root << 0755 << false << false
+        << true << -1 << 3 << QString();
+    QTest::newRow("path of 4,090 bytes")
+        << QStringLiteral("%1/doc.sqf") << 0644 << root << 0755 << false << false << true << -1 << 3 << QString();
+    QTest::newRow("another owner and group, every mode bit")
+        << doc << 07640 << nobody << 0755 << false << false << true << -1 << 3 << QString();
+    QTest::newRow("read-only to its owner") << doc << 0444 << root << 0755 << false << false << true << -1 << 3 << QString();
+    QTest::newRow("second name") << doc << 0644 << root << 0755 << false << true << true << -1 << 3 << QString();
+    QTest::newRow("another user's file in a sticky folder")
+        << doc << 0666 << root << 01777 << true << false << true << -1 << 3 << QString();
 }
 
-void FileCommandsTest::realWriteInAReadOnlyFolder()
+// A save on a small disk of its own: written, or refused with the reason and the file as it was.
+// Either way the file keeps its owner, group, mode and links, and no temporary file is left.
+void FileCommandsTest::realWriteKeepsTheFile()
 {
+    QFETCH(QString, name);
     QFETCH(int, mode);
-    QFETCH(bool, written);
-    QTemporaryDir dir;
-    const QByteArray folder = QFile::encodeName(dir.path());
-    const QString path = dir.filePath(QStringLiteral("doc.sqf"));
-    const QByteArray name = QFile::encodeName(path);
-    if (mode) {
-        QVERIFY(writeFileBytes(path, QByteArray("old content, longer than the new")));
-        QCOMPARE(::chmod(name.constData(), mode_t(mode)), 0);
-        if (::geteuid() == 0)
-            QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
+    QFETCH(int, owner);
+    QFETCH(int, folderMode);
+    QFETCH(bool, unprivileged);
+    QFETCH(bool, secondName);
+    QFETCH(bool, reserves);
+    QFETCH(int, room);
+    QFETCH(int, size);
+    QFETCH(QString, error);
+    SmallDisk disk(reserves ? SmallDisk::Kind::Tmpfs : SmallDisk::Kind::Ext2, reserves ? 256 : 1024);
+    // Without the disk, the rows that need no full disk run in a temporary folder. Without
+    // root too, only the writes by someone else than the folder's owner run: by the user, who
+    // then owns everything, in a folder held read-only.
+    const bool root = ::geteuid() == 0;
+    if (!disk.reason().isEmpty() && (room >= 0 || !reserves || (!root && !unprivileged)))
+        QSKIP(qPrintable(disk.reason()));
+    QTemporaryDir scratch;
+    QCOMPARE(::chmod(QFile::encodeName(scratch.path()).constData(), 0755), 0);
+    const QString folder = (disk.reason().isEmpty() ? disk.path() : scratch.path()) + QStringLiteral("/folder");
+    const QByteArray folderName = QFile::encodeName(folder);
+    QCOMPARE(::mkdir(folderName.constData(), 0755), 0);
+    if (name.contains(QStringLiteral("%1"))) {
+        QString folders;
+        for (qsizetype rest = 4090 - folder.size() - name.size() + 1; rest > 0; rest -= 201)
+            folders += rest > 201 ? QString(200, QLatin1Char('d')) + QLatin1Char('/') : QString(rest, QLatin1Char('d'));
+        name = name.arg(folders);
+        QCOMPARE(folder.size() + 1 + name.size(), 4090);
     }
-    // Others may enter and read the folder but make nothing in it; its owner, unless root,
-    // is held to the same.
-    QCOMPARE(::chmod(folder.constData(), ::geteuid() == 0 ? 0755 : 0555), 0);
-    const std::optional<WriteResult> result = writeUnprivileged(path, QByteArray("new"));
-    ::chmod(folder.constData(), 0700);
+    const QString path = folder + QLatin1Char('/') + name;
+    const QString fileFolder = QFileInfo(path).path();
+    QVERIFY(QDir().mkpath(fileFolder));
+    const QByteArray fileName = QFile::encodeName(path);
+    // Longer than most new texts, and than a block of the disk.
+    const QByteArray old = QByteArray("old content, longer than the new\n").repeated(64);
+    if (mode) {
+        QVERIFY(writeFileBytes(path, old));
+        if (root)
+            QCOMPARE(::chown(fileName.constData(), uid_t(owner), gid_t(owner)), 0);
+        QCOMPARE(::chmod(fileName.constData(), mode_t(mode)), 0);
+        if (secondName)
+            QCOMPARE(::link(fileName.constData(), QFile::encodeName(folder + QStringLiteral("/second.sqf")).constData()), 0);
+    }
+    QCOMPARE(::chmod(folderName.constData(), mode_t(root ? folderMode : folderMode & ~0222)), 0);
+    if (room >= 0)
+        QVERIFY(disk.fill(room));
+    const QStringList before = entries(fileFolder);
+    const QString state = fileState(path, true);
+
+    const QByteArray text = QByteArray("new ").repeated(size / 4 + 1).left(size);
+    const std::optional<WriteResult> result =
+        unprivileged ? writeUnprivileged(path, text) : QtPlatform().writeFile(path, text);
+    ::chmod(folderName.constData(), 0755);
     if (!result)
         QSKIP("The write could not run as an unprivileged user.");
 
-    QVERIFY2(result->ok == written, qPrintable(result->error));
-    QCOMPARE(result->error.isEmpty(), written);
-    if (mode)
-        QCOMPARE(readFileBytes(path), written ? QByteArray("new") : QByteArray("old content, longer than the new"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-             mode ? QStringList{QStringLiteral("doc.sqf")} : QStringList());
+    QCOMPARE(result->error, error);
+    QCOMPARE(result->ok, error.isEmpty());
+    if (!error.contains(QStringLiteral("damaged")))
+        QVERIFY(readFileBytes(path) == (result->ok ? text : mode ? old : QByteArray("<unreadable>")));
+    // Written, the file may stand in a new inode; refused, it is the very same file.
+    QCOMPARE(fileState(path, !result->ok), result->ok ? state.section(QStringLiteral(" inode"), 0, 0) : state);
+    if (secondName)
+        QVERIFY(readFileBytes(folder + QStringLiteral("/second.sqf")) == readFileBytes(path));
+    QCOMPARE(entries(fileFolder), before);
 }
 
 void FileCommandsTest::readOfAFolderIsRefused()
@@ -404,6 +546,11 @@ void FileCommandsTest::readAtTheLimits_data()
     QTest::newRow("lone cr is a line end")
         << QByteArray("x\r") << kOpenLimitLines + 1
         << QStringLiteral("It has too many lines to open: 4000001, and the limit is 4000000.");
+    QTest::newRow("frame marks are line ends")
+        << QByteArray("\xEF\xB7\x90\xEF\xB7\x91") << kOpenLimitLines / 2 + 1
+        << QStringLiteral("It has too many lines to open: 4000002, and the limit is 4000000.");
+    QTest::newRow("paragraph separator bytes in windows-1250 are letters")
+        << QByteArray("\xE2\x80\xA9\xFF\n") << kOpenLimitLines << QString();
 }
 
 void FileCommandsTest::readAtTheLimits()

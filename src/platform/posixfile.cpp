@@ -1,0 +1,45 @@
+#include "platform/posixfile.h"
+
+#include <QtGlobal>
+
+#include <cerrno>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace saltor {
+
+Descriptor::~Descriptor()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+int Descriptor::close()
+{
+    const int fd = m_fd;
+    m_fd = -1;
+    return fd < 0 || ::close(fd) == 0 ? 0 : errno;
+}
+
+QString systemError(int error)
+{
+    return qt_error_string(error);
+}
+
+QString notAFile(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return QString();
+    if (S_ISDIR(mode))
+        return QStringLiteral("It is a folder, not a file.");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("It is a device, not a file.");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("It is a named pipe, not a file.");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("It is a socket, not a file.");
+    return QStringLiteral("It is not a regular file.");
+}
+
+} // namespace saltor

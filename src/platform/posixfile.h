@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <sys/types.h>
+
+namespace saltor {
+
+// A file descriptor, closed when the read or write that opened it ends.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor();
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+    // Closes now, so that a failure of the close itself can be reported: 0 or the error number.
+    int close();
+
+private:
+    int m_fd;
+};
+
+// The system's own words for an error number ("No space left on device").
+QString systemError(int error);
+
+// Why a path of this kind is no file to read or replace; empty for a regular file.
+QString notAFile(mode_t mode);
+
+} // namespace saltor
