@@ -108,7 +108,11 @@ e2e_start() {
     export HOME="$WORK/home"
     mkdir -p "$HOME" || return 1
     unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3> "$WORK/display" 2> "$WORK/xvfb.log" &
+    # -noreset: by default the server resets whenever its last client leaves, and a client
+    # connecting meanwhile is turned away; the looks at the root window while openbox starts
+    # are such clients.
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3> "$WORK/display" \
+        2> "$WORK/xvfb.log" &
     XVFB_PID=$!
     if ! e2e_until "Xvfb to take connections" e2e_x_ready; then
         { echo "--- Xvfb output"; tail -n 20 "$WORK/xvfb.log"; } >&2
