@@ -38,11 +38,12 @@ public:
     // Gives both boxes the switched-off background, nothing else.
     void greyBoxes();
 
-    // The section check box family (Check1_Click to Check7_Click): ticking enables the button
+    // The section's "Active" check box, ticked or unticked: ticking enables the "<br />" button
     // and both boxes in the window colour; unticking disables the button, empties both boxes,
     // then disables and greys them.
     void Check_Click();
-    // The line-break family (End1lineBreakButton_Click to LooselineBreakButton_Click).
+    // The section's "<br />" button: "<br />" and a line end at the end of the description,
+    // while the description is enabled.
     void lineBreakButton_Click();
 
 private:

@@ -43,7 +43,7 @@ bool requireFields(Platform& platform, const QList<const QWidget*>& boxes, const
 // Switches an optional box on (enabled, activeFieldColor) or off (disabled,
 // inactiveFieldColor); its text is kept.
 void setFieldActive(QWidget* box, bool on);
-// Gives a box the background colour (its BackColor alone; Enabled is not touched).
+// Gives a box the background colour, nothing else: whether it is enabled is not touched.
 void setFieldColor(QWidget* box, const QColor& colour);
 
 // "<br />" at the end of the box, no CRLF, whatever the caret or selection.

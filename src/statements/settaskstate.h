@@ -16,7 +16,8 @@ public:
     // taskStatus := the state text of createdRadio, then the dialog guard.
     void Form_Load() override;
 
-    // createdRadio_Click ... canceledRadio_Click: taskStatus := the state text of option row.
+    // A click on one of the five state options (row 0 is the top one, "Created (default)")
+    // puts its state text into taskStatus.
     void stateRadio_Click(int row);
     void SetButton_Click();
     void CancelButton_Click();

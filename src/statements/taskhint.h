@@ -27,9 +27,11 @@ public:
     // value from code runs its handler at once, inside the setting step.
     void Check_default_Click();
     void Check_manual_Click();
-    // whiteRadio_Click ... greyRadio_Click: the preset of colour row into the four boxes.
+    // A click on one of the colour presets (row 0 is White, at the top) puts its four
+    // components into the boxes.
     void colourRadio_Click(int row);
-    // newRadio_Click ... canceledRadio_Click: selectedIcon := the keyword of icon row.
+    // A click on one of the icon options (row 0 is New, at the top) makes its keyword the
+    // selected icon.
     void iconRadio_Click(int row);
     void lineBreakButton_Click();
     void AddButton_Click();

@@ -36,7 +36,7 @@ marker="$(e2e_dialog "Add marker")"
 e2e_click "$MAIN_WINDOW" 5 5
 e2e_stacked "$MAIN_WINDOW" "$host" "$marker" || e2e_fail "a click on Main left the host behind it"
 e2e_wait_active "$marker"
-xdotool windowminimize --sync "$host"
+e2e_minimise "$host"
 e2e_click "$MAIN_WINDOW" 5 5
 e2e_stacked "$MAIN_WINDOW" "$host" "$marker" || e2e_fail "a click on Main left the minimised host behind it"
 e2e_visible "$host" || e2e_fail "a click on Main left the host minimised"

@@ -15,25 +15,25 @@ e2e_doc_start
 # e2e_escape_dialog KEY INDEX TITLE: opens the dialog, types into its first field, leaves it
 # with Esc and writes on in the document.
 e2e_escape_dialog() {
-    e2e_menu "$1" "$2"
-    e2e_dialog "$3" > /dev/null
-    e2e_type "typed before Esc"
-    e2e_keys Escape
-    e2e_closed "$3"
+    e2e_menu "$1" "$2" || return 1
+    e2e_dialog "$3" > /dev/null || return 1
+    e2e_type "typed before Esc" || return 1
+    e2e_keys Escape || return 1
+    e2e_closed "$3" || return 1
     e2e_write_on "after-Esc-in-$3"
 }
 
 # e2e_two_fields KEY INDEX TITLE UPPER LOWER: the two-field dialogs: both fields, then the
 # action button (next in the tab order) pressed with space.
 e2e_two_fields() {
-    e2e_escape_dialog "$1" "$2" "$3"
-    e2e_menu "$1" "$2"
-    e2e_dialog "$3" > /dev/null
-    e2e_type "$4"
-    e2e_tab 1
-    e2e_type "$5"
-    e2e_tab 1
-    e2e_keys space
+    e2e_escape_dialog "$1" "$2" "$3" || return 1
+    e2e_menu "$1" "$2" || return 1
+    e2e_dialog "$3" > /dev/null || return 1
+    e2e_type "$4" || return 1
+    e2e_tab 1 || return 1
+    e2e_type "$5" || return 1
+    e2e_tab 1 || return 1
+    e2e_keys space || return 1
     e2e_closed "$3"
 }
 

@@ -17,10 +17,10 @@ e2e_expect_file "$WORK/typed briefing.sqf" \
 # Save again under the same name: the replacement is confirmed (Yes is the default answer).
 e2e_keys BackSpace BackSpace
 e2e_save_as "$WORK/typed briefing.sqf"
-e2e_wait_window '^Replacing \.\.\.$' > /dev/null
+replacing="$(e2e_wait_window '^Replacing \.\.\.$')"
+e2e_wait_active "$replacing"
 e2e_keys Return
 e2e_wait_gone '^Replacing \.\.\.$'
-sleep 0.3
 e2e_expect_file "$WORK/typed briefing.sqf" \
     '// Created in Saltor Editor by Tavik\r\ntsk1 = player createSimpleTask ["Seize Guglovo"]'
 
@@ -31,7 +31,7 @@ e2e_expect_file "$WORK/typed briefing.sqf" \
 printf 'aaaa\r\nbc\nd\r\nef\ngh' > "$WORK/mixed.sqf"
 e2e_keys ctrl+o
 open_dialog="$(e2e_wait_window '^Open$')"
-xdotool windowactivate --sync "$open_dialog" > /dev/null 2>&1 || true
+xdotool windowactivate "$open_dialog" > /dev/null 2>&1 || true
 e2e_wait_active "$open_dialog"
 e2e_keys ctrl+a
 e2e_type "$WORK/mixed.sqf"
@@ -40,6 +40,8 @@ e2e_wait_gone '^Open$'
 e2e_wait_active "$MAIN_WINDOW"
 e2e_keys ctrl+Home shift+End
 # Inside Main's client area: "aaaa" on the first line of the document, then down to the fifth.
+# The pauses give the drag a hand's pace. The check is that nothing happens, so the last pause
+# gives a drop that should not be there the time to land before the save.
 xdotool mousemove --window "$MAIN_WINDOW" 225 56 mousedown 1
 sleep 0.2
 for step in $(seq 10); do
@@ -54,14 +56,18 @@ e2e_expect_file "$WORK/mixed copy.sqf" 'aaaa\r\nbc\nd\r\nef\ngh'
 
 # Exit through the File menu; Yes is the default answer.
 e2e_keys alt+f x
-e2e_wait_window '^Exiting \.\.\.$' > /dev/null
+exiting="$(e2e_wait_window '^Exiting \.\.\.$')"
+e2e_wait_active "$exiting"
 e2e_keys Return
-for _ in $(seq 50); do
-    kill -0 "$EDITOR_PID" 2> /dev/null || break
-    sleep 0.1
-done
-if kill -0 "$EDITOR_PID" 2> /dev/null; then
+editor_ended() { ! kill -0 "$EDITOR_PID" 2> /dev/null; }
+if ! e2e_until "the editor to end after Exit" editor_ended; then
     echo "FAIL: the editor did not end after Exit"
+    exit 1
+fi
+status=0
+wait "$EDITOR_PID" || status=$?
+if [ "$status" != 0 ]; then
+    echo "FAIL: the editor ended with status $status after Exit"
     exit 1
 fi
 echo "PASS"
