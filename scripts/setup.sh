@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
     libbenchmark-dev
     fonts-dejavu-core
-    xvfb openbox xdotool x11-utils imagemagick
+    xvfb openbox xdotool x11-utils xclip imagemagick
 )
 
 missing=()

@@ -65,7 +65,7 @@ e2e_until() {
 }
 
 e2e_require() {
-    for tool in Xvfb openbox xdotool xprop xwininfo; do
+    for tool in Xvfb openbox xdotool xprop xwininfo xclip; do
         if ! command -v "$tool" > /dev/null; then
             echo "SKIP: $tool is not installed (scripts/setup.sh installs it)"
             exit $E2E_SKIP

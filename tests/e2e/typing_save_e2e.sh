@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A person types into the document, saves it through the real file dialog, opens a file,
-# tries to drag its text about, saves it again, and exits.
+# tries to drag its text about, saves it again, types letters with dead keys, selects, and exits.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 trap e2e_stop EXIT
@@ -53,6 +53,26 @@ xdotool mousemove 0 0
 sleep 0.3
 e2e_save_as "$WORK/mixed copy.sqf"
 e2e_expect_file "$WORK/mixed copy.sqf" 'aaaa\r\nbc\nd\r\nef\ngh'
+
+# Dead keys reach the document as input-method events: an acute on the first line and a caron
+# on the second keep every line end where it stands. (xdotool lends a spare keycode to each
+# dead key it presses.)
+e2e_keys ctrl+Home dead_acute e Down dead_caron c
+e2e_save_as "$WORK/accented.sqf"
+e2e_expect_file "$WORK/accented.sqf" '\303\251aaaa\r\nb\304\215c\nd\r\nef\ngh'
+
+# The X11 selection, as another program reads it, holds each line's own line end too.
+e2e_keys ctrl+Home shift+Down shift+Down
+printf '\303\251aaaa\r\nb\304\215c\n' > "$WORK/expected-primary"
+primary_holds_the_lines() {
+    xclip -o -selection primary > "$WORK/primary" 2> /dev/null || true
+    e2e_same_bytes "$WORK/primary" "$WORK/expected-primary"
+}
+if ! e2e_until "the X11 selection to hold the first two lines" primary_holds_the_lines; then
+    echo "FAIL: the X11 selection holds other bytes"
+    od -c "$WORK/primary" | head -n 10
+    exit 1
+fi
 
 # Exit through the File menu; Yes is the default answer.
 e2e_keys alt+f x
