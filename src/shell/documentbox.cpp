@@ -9,8 +9,10 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QVarLengthArray>
 
 #include <algorithm>
+#include <utility>
 
 namespace saltor {
 
@@ -72,6 +74,39 @@ QString lineEndUsedThroughout(const QString& text)
     return QStringLiteral("\r\n");
 }
 
+// The terminators of the breaks met in one reading of the Document. Where no format of the
+// Document holds a terminator (a file of one convention), every break has the default line
+// end, and no break is looked into; elsewhere the breaks share a few formats, and each format
+// is looked into once.
+class Terminators {
+public:
+    Terminators(const QTextDocument* document, const QString& defaultLineEnd) : m_default(defaultLineEnd)
+    {
+        const QList<QTextFormat> formats = document->allFormats();
+        m_allDefault = std::none_of(formats.begin(), formats.end(),
+                                    [](const QTextFormat& format) { return format.hasProperty(kLineEnd); });
+    }
+
+    // The terminator of the break in front of block.
+    const QString& before(const QTextBlock& block)
+    {
+        if (m_allDefault)
+            return m_default;
+        const int format = block.charFormatIndex();
+        for (const auto& [index, terminator] : m_seen)
+            if (index == format)
+                return terminator;
+        const QVariant code = block.charFormat().property(kLineEnd);
+        m_seen.append({format, code.isValid() ? terminatorOf(code.toInt()) : m_default});
+        return m_seen.last().second;
+    }
+
+private:
+    QString m_default;
+    bool m_allDefault = false;
+    QVarLengthArray<std::pair<int, QString>, 8> m_seen;
+};
+
 bool isEnter(const QKeyEvent* key)
 {
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
@@ -125,21 +160,16 @@ void DocumentBox::clearText()
     setPlainText(QString());
 }
 
-QString DocumentBox::terminatorBefore(const QTextBlock& block) const
-{
-    const QVariant code = block.charFormat().property(kLineEnd);
-    return code.isValid() ? terminatorOf(code.toInt()) : m_defaultLineEnd;
-}
-
 QString DocumentBox::text() const
 {
     const QTextDocument* doc = document();
     QString out;
     out.reserve(doc->characterCount() + doc->blockCount());
+    Terminators terminators(doc, m_defaultLineEnd);
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
         out += block.text();
         if (block.next().isValid())
-            out += terminatorBefore(block.next());
+            out += terminators.before(block.next());
     }
     return out;
 }
@@ -151,13 +181,14 @@ QString DocumentBox::text(int from, int to) const
     const int start = qBound(0, qMin(from, to), last);
     const int end = qBound(0, qMax(from, to), last);
     QString out;
+    Terminators terminators(doc, m_defaultLineEnd);
     for (QTextBlock block = doc->findBlock(start); block.isValid() && block.position() <= end;
          block = block.next()) {
         const int blockEnd = block.position() + block.length() - 1;
         const int first = qMax(start, block.position()) - block.position();
         out += QStringView(block.text()).mid(first, qMin(end, blockEnd) - block.position() - first);
         if (blockEnd < end)
-            out += terminatorBefore(block.next());
+            out += terminators.before(block.next());
     }
     return out;
 }

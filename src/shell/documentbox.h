@@ -51,8 +51,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QString terminatorBefore(const QTextBlock& block) const;
-
     QString m_defaultLineEnd = QStringLiteral("\r\n");
     TextFormat m_format;
     bool m_pressInSelection = false;
