@@ -51,7 +51,7 @@ BENCHMARK(BM_SetPlainText)
     ->Args({10 * kMB, 1})
     ->Args({50 * kMB, 0})
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
+    ->Iterations(5);
 
 // Open's whole work once the path is chosen: read the file, decode it, fill the document.
 void BM_Open(benchmark::State& state)
@@ -74,7 +74,7 @@ BENCHMARK(BM_Open)
     ->Args({10 * kMB, 1})
     ->Args({50 * kMB, 0})
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
+    ->Iterations(5);
 
 // One key at the top of a 10 MB document of mixed line ends, then Ctrl+Z: Enter in the first
 // line (argument 0) or Backspace joining the first two lines (1). The template argument says
@@ -143,7 +143,7 @@ void BM_SaveAs(benchmark::State& state)
         benchmark::DoNotOptimize(platform.writeFile(path, encoded.bytes).ok);
     }
 }
-BENCHMARK(BM_SaveAs)->Arg(10 * kMB)->Arg(50 * kMB)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SaveAs)->Arg(10 * kMB)->Arg(50 * kMB)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 
@@ -156,14 +156,14 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     bool held = reporter.check("append 10 MB vs 100 KB", "BM_AppendToPreview/10485760",
                                "BM_AppendToPreview/102400", 3.0);
-    held = reporter.check("open 10 MB CRLF vs setPlainText", "BM_Open/10485760/0/iterations:3",
-                          "BM_SetPlainText/10485760/0/iterations:3", 1.1) && held;
-    held = reporter.check("open 10 MB CRLF and LF vs setPlainText", "BM_Open/10485760/1/iterations:3",
-                          "BM_SetPlainText/10485760/1/iterations:3", 1.5) && held;
-    reporter.check("open 50 MB vs setPlainText", "BM_Open/52428800/0/iterations:3",
-                   "BM_SetPlainText/52428800/0/iterations:3", 2.0);
-    reporter.check("save as 10 MB vs setPlainText", "BM_SaveAs/10485760/iterations:3",
-                   "BM_SetPlainText/10485760/0/iterations:3", 1.0);
+    held = reporter.check("open 10 MB CRLF vs setPlainText", "BM_Open/10485760/0/iterations:5",
+                          "BM_SetPlainText/10485760/0/iterations:5", 1.1) && held;
+    held = reporter.check("open 10 MB CRLF and LF vs setPlainText", "BM_Open/10485760/1/iterations:5",
+                          "BM_SetPlainText/10485760/1/iterations:5", 1.5) && held;
+    reporter.check("open 50 MB vs setPlainText", "BM_Open/52428800/0/iterations:5",
+                   "BM_SetPlainText/52428800/0/iterations:5", 2.0);
+    reporter.check("save as 10 MB vs setPlainText", "BM_SaveAs/10485760/iterations:5",
+                   "BM_SetPlainText/10485760/0/iterations:5", 1.0);
     held = reporter.check("Enter and Undo vs bare box", "BM_KeyAndUndo<DocumentBox>/0",
                           "BM_KeyAndUndo<QPlainTextEdit>/0", 2.0) && held;
     held = reporter.check("Backspace join and Undo vs bare box", "BM_KeyAndUndo<DocumentBox>/1",
