@@ -11,6 +11,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace saltor {
@@ -196,6 +197,11 @@ std::optional<WriteResult> replaceFile(int folder, const QByteArray& base, const
     return WriteResult{true, {}};
 }
 
+bool hasExtendedAttributes(const QByteArray& name)
+{
+    return ::llistxattr(name.constData(), nullptr, 0) > 0;
+}
+
 // Opens the file base for writing, and for reading too where the saver may read it: where the
 // file system cannot reserve space itself, the C library does so by reading and writing a byte
 // of every block.
@@ -268,7 +274,9 @@ WriteResult writeWholeFile(const QString& path, const QByteArray& bytes)
     // A file the saver may not write is not replaced either, though its folder would allow it.
     if (::faccessat(folder.get(), base.constData(), W_OK, AT_EACCESS) != 0)
         return failure(errno);
-    if (target.info.st_nlink == 1) {
+    // A new file would take the old one's owner, group and mode, but not its extended
+    // attributes (an access control list among them): such a file is written in place.
+    if (target.info.st_nlink == 1 && !hasExtendedAttributes(target.name)) {
         if (std::optional<WriteResult> replaced = replaceFile(folder.get(), base, target.info, bytes))
             return *replaced;
     }

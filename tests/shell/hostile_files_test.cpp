@@ -17,6 +17,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 using namespace saltor;
@@ -116,7 +117,7 @@ private slots:
     void roundTripsEveryByte_data();
     void roundTripsEveryByte();
     void pathWithBlanksAndNonAsciiLetters();
-    void symbolicLinkIsFollowedAndKept();
+    void saveKeepsTheLinkAndTheFilesAttributes();
     void folderChosenAsFileIsRefused();
     void openOfANonFileIsRefusedAtOnce_data();
     void openOfANonFileIsRefusedAtOnce();
@@ -167,13 +168,16 @@ void HostileFilesTest::pathWithBlanksAndNonAsciiLetters()
     QCOMPARE(program.main().address()->text(), out);
 }
 
-void HostileFilesTest::symbolicLinkIsFollowedAndKept()
+void HostileFilesTest::saveKeepsTheLinkAndTheFilesAttributes()
 {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("target.sqf"));
     const QString link = dir.filePath(QStringLiteral("link.sqf"));
     QVERIFY(writeFileBytes(target, QByteArray("old;\r\n")));
     QVERIFY(QFile::link(target, link));
+    // An extended attribute, where the file system holds them, as an access control list is.
+    const QByteArray attribute("user.saltor.kept");
+    const bool attributes = ::setxattr(QFile::encodeName(target).constData(), attribute.constData(), "1", 1, 0) == 0;
 
     Program program;
     program.platform.useRealFiles = true;
@@ -188,6 +192,8 @@ void HostileFilesTest::symbolicLinkIsFollowedAndKept()
     // The link stays a link, and its target holds the new text.
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(readFileBytes(target), QByteArray("old;\r\nnew;\r\n"));
+    if (attributes)
+        QCOMPARE(::getxattr(QFile::encodeName(target).constData(), attribute.constData(), nullptr, 0), ssize_t(1));
 }
 
 void HostileFilesTest::folderChosenAsFileIsRefused()
