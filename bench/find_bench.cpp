@@ -62,8 +62,8 @@ Setup& setup(int megabytes)
     if (!found) {
         found = std::make_shared<Setup>();
         found->editor.main().show();
-        found->editor.main().document().setText(makeDocument(megabytes));
-        found->text = found->editor.main().document().text();
+        found->editor.main().textPreview()->setText(makeDocument(megabytes));
+        found->text = found->editor.main().textPreview()->text();
     }
     return *found;
 }

@@ -88,7 +88,7 @@ void Editor::forgetForm(Form* form)
 
 void Editor::appendToPreview(const QString& piece)
 {
-    m_main->document().append(piece);
+    m_main->textPreview()->append(piece);
 }
 
 void Editor::openDialogGuard()

@@ -26,8 +26,8 @@ public:
     MainWindow(Platform& platform, DialogOpener& dialogs);
     ~MainWindow() override;
 
+    // The Document, in its text box.
     DocumentBox* textPreview() const { return m_textPreview; }
-    DocumentBox& document() { return *m_textPreview; }
     // New, Open, Save As and the common file dialog, which the page generators share.
     FileCommands& files() { return m_files; }
     QLabel* address() const { return m_address; }

@@ -106,8 +106,8 @@ private slots:
     void fileNameCarriesOverBetweenUses();
     void roundTripIsByteIdentical_data();
     void roundTripIsByteIdentical();
-    void typedLinesFollowTheFilesConvention();
-    void windows1250FileGainingOtherLettersIsSavedAsUtf8();
+    void addedTextIsSavedTheFilesWay_data();
+    void addedTextIsSavedTheFilesWay();
     void realWriteFailures_data();
     void realWriteFailures();
     void realWriteReplacesAtomically();
@@ -320,37 +320,44 @@ void FileCommandsTest::roundTripIsByteIdentical()
     QCOMPARE(program.main().address()->text(), out);
 }
 
-void FileCommandsTest::typedLinesFollowTheFilesConvention()
+void FileCommandsTest::addedTextIsSavedTheFilesWay_data()
 {
-    Program program;
-    program.platform.files.insert(QStringLiteral("/m/lf.sqf"), QByteArray("a;\nb;\n"));
-    program.platform.fileAnswers.enqueue(QStringLiteral("/m/lf.sqf"));
-    trigger(program, "mnuOpen");
-    program.editor->appendToPreview(QStringLiteral("c;\r\n"));
-    program.platform.fileAnswers.enqueue(QStringLiteral("/m/lf2.sqf"));
-    trigger(program, "mnuSaveAs");
-    QCOMPARE(program.platform.files.value(QStringLiteral("/m/lf2.sqf")), QByteArray("a;\nb;\nc;\n"));
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("added");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::addColumn<bool>("told"); // a message says the file is now UTF-8
+    QTest::newRow("new lines take the file's LF")
+        << QByteArray("a;\nb;\n") << QStringLiteral("c;\r\n") << QByteArray("a;\nb;\nc;\n") << false;
+    QTest::newRow("Windows-1250 file gaining an arrow is saved as UTF-8, told once")
+        << QByteArray("// \x9Elu\x9Dou\xE8k\xFD\r\n") << QStringLiteral("hint \"\u2192\";\r\n")
+        << QByteArray("// \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD\r\nhint \"\xE2\x86\x92\";\r\n") << true;
 }
 
-void FileCommandsTest::windows1250FileGainingOtherLettersIsSavedAsUtf8()
+// Open, a statement appended, Save As under another name, then Save As once more.
+void FileCommandsTest::addedTextIsSavedTheFilesWay()
 {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, added);
+    QFETCH(QByteArray, saved);
+    QFETCH(bool, told);
     Program program;
-    program.platform.files.insert(QStringLiteral("/m/cz.sqf"), QByteArray("// \x9Elu\x9Dou\xE8k\xFD\r\n"));
-    program.platform.fileAnswers.enqueue(QStringLiteral("/m/cz.sqf"));
+    program.platform.files.insert(QStringLiteral("/m/in.sqf"), file);
+    program.platform.fileAnswers.enqueue(QStringLiteral("/m/in.sqf"));
     trigger(program, "mnuOpen");
-    program.editor->appendToPreview(QStringLiteral("hint \"\u2192\";\r\n"));
-    program.platform.fileAnswers.enqueue(QStringLiteral("/m/cz2.sqf"));
+    program.editor->appendToPreview(added);
+    program.platform.fileAnswers.enqueue(QStringLiteral("/m/out.sqf"));
     trigger(program, "mnuSaveAs");
-    QCOMPARE(program.platform.files.value(QStringLiteral("/m/cz2.sqf")),
-             QByteArray("// \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD\r\nhint \"\xE2\x86\x92\";\r\n"));
-    QCOMPARE(program.main().address()->text(), QStringLiteral("/m/cz2.sqf"));
-    QCOMPARE(program.platform.messages.size(), 1);
-    QVERIFY(program.platform.messages.first().prompt.contains(QStringLiteral("/m/cz2.sqf")));
-    QVERIFY(program.platform.messages.first().prompt.contains(QStringLiteral("UTF-8")));
-    // Told once: the document is UTF-8 from now on.
-    program.platform.fileAnswers.enqueue(QStringLiteral("/m/cz3.sqf"));
+    QCOMPARE(program.platform.files.value(QStringLiteral("/m/out.sqf")), saved);
+    QCOMPARE(program.main().address()->text(), QStringLiteral("/m/out.sqf"));
+    QCOMPARE(program.platform.messages.size(), told ? 1 : 0);
+    if (told) {
+        QVERIFY(program.platform.messages.first().prompt.contains(QStringLiteral("/m/out.sqf")));
+        QVERIFY(program.platform.messages.first().prompt.contains(QStringLiteral("UTF-8")));
+    }
+    // Told once at most: the document is UTF-8 from then on.
+    program.platform.fileAnswers.enqueue(QStringLiteral("/m/again.sqf"));
     trigger(program, "mnuSaveAs");
-    QCOMPARE(program.platform.messages.size(), 1);
+    QCOMPARE(program.platform.messages.size(), told ? 1 : 0);
 }
 
 void FileCommandsTest::realWriteFailures_data()

@@ -504,7 +504,7 @@ void Sequence::checkAfterStep()
     }
 
     // The document, the file path and the caret.
-    const QString document = main().document().text();
+    const QString document = main().textPreview()->text();
     if (document != m_doc)
         return fail(QStringLiteral("the document is not what the model expects: ") + difference(m_doc, document));
     if (main().address()->text() != m_address)

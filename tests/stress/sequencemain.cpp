@@ -171,7 +171,7 @@ void Sequence::cutCopyPaste(const QString& command)
     const QString selected = spanOf(before, edit->textCursor().selectionStart(), edit->textCursor().selectionEnd());
     const QString clipboard = m_platform.clipboard.value_or(QString());
     main().findChild<QAction*>(command)->trigger();
-    const QString now = main().document().text();
+    const QString now = main().textPreview()->text();
 
     if (command != QLatin1String("mnuPaste")) {
         if (m_platform.clipboard != std::optional<QString>(selected))
@@ -249,7 +249,7 @@ void Sequence::typeIntoDocument()
                                  ? QString()
                                  : spanOf(before, edit->textCursor().selectionStart(), edit->textCursor().selectionEnd());
     typeKeys(edit, typed);
-    const QString now = main().document().text();
+    const QString now = main().textPreview()->text();
     if (!isSplice(before, now, selected, withLineEnds(typed, m_lineEnd)))
         fail(QStringLiteral("typing did not put the keys in place of the selection: ") + difference(before, now));
     count(QStringLiteral("typing into the document"));
@@ -274,7 +274,7 @@ void Sequence::inputMethodIntoDocument()
     QInputMethodEvent end;
     end.setCommitString(commit);
     QApplication::sendEvent(edit, &end);
-    const QString now = main().document().text();
+    const QString now = main().textPreview()->text();
     if (!isSplice(before, now, selected, withLineEnds(commit, m_lineEnd)))
         return fail(QStringLiteral("the input method did not put its text in place of the selection: ")
                     + difference(before, now));
@@ -307,7 +307,7 @@ void Sequence::enterOnEmptyLine()
     edit->document()->setModified(false);
     QTest::keyClick(edit, chance(50) ? Qt::Key_Return : Qt::Key_Enter,
                     chance(30) ? Qt::ShiftModifier : Qt::NoModifier);
-    const QString now = main().document().text();
+    const QString now = main().textPreview()->text();
     if (!isSplice(before, now, selected, m_lineEnd))
         return fail(QStringLiteral("Enter did not put a line break in place of the selection: ") + difference(before, now));
     count(QStringLiteral("Enter on an empty line"));
@@ -321,16 +321,16 @@ void Sequence::expectUndoAndRedo(const QString& before)
     QPlainTextEdit* edit = main().textPreview();
     const QString after = m_doc;
     int undos = 0;
-    while (main().document().text() != before && undos < 4) {
+    while (main().textPreview()->text() != before && undos < 4) {
         QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
         ++undos;
     }
-    if (main().document().text() != before)
-        return fail(QStringLiteral("Undo did not bring back the text before: ") + difference(before, main().document().text()));
+    if (main().textPreview()->text() != before)
+        return fail(QStringLiteral("Undo did not bring back the text before: ") + difference(before, main().textPreview()->text()));
     for (int i = 0; i < undos; ++i)
         QTest::keyClick(edit, Qt::Key_Y, Qt::ControlModifier);
-    if (main().document().text() != after)
-        return fail(QStringLiteral("Redo did not bring back the text after: ") + difference(after, main().document().text()));
+    if (main().textPreview()->text() != after)
+        return fail(QStringLiteral("Redo did not bring back the text after: ") + difference(after, main().textPreview()->text()));
     rebaselineCursor();
 }
 

@@ -28,12 +28,12 @@ Program::~Program()
 
 QString Program::document() const
 {
-    return editor->main().document().text();
+    return editor->main().textPreview()->text();
 }
 
 void Program::setDocument(const QString& text)
 {
-    editor->main().document().setText(text);
+    editor->main().textPreview()->setText(text);
 }
 
 bool Program::mainEnabled() const
