@@ -59,7 +59,7 @@ void BM_Open(benchmark::State& state)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.sqf"));
     QtPlatform platform;
-    platform.writeFile(path, scriptOfSize(state.range(0)).toUtf8());
+    platform.writeFile(path, scriptOfSize(state.range(0)).toUtf8(), platform.lookUpFile(path));
     DocumentBox document;
     document.setLineWrapMode(QPlainTextEdit::NoWrap);
     for (auto _ : state) {
@@ -140,7 +140,7 @@ void BM_SaveAs(benchmark::State& state)
     document.setText(scriptOfSize(state.range(0)));
     for (auto _ : state) {
         const EncodedText encoded = encodeText(document.text(), document.format());
-        benchmark::DoNotOptimize(platform.writeFile(path, encoded.bytes).ok);
+        benchmark::DoNotOptimize(platform.writeFile(path, encoded.bytes, platform.lookUpFile(path)).ok);
     }
 }
 BENCHMARK(BM_SaveAs)->Arg(10 * kMB)->Arg(50 * kMB)->Unit(benchmark::kMillisecond)->Iterations(5);

@@ -1,29 +1,35 @@
 #include "platform/filewrite.h"
 
+#include "platform/fileattributes.h"
+#include "platform/filelocation.h"
 #include "platform/posixfile.h"
 #include "platform/temporaryfile.h"
 
 #include <QFile>
 
 #include <cerrno>
-#include <climits>
 #include <optional>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/xattr.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 
 namespace saltor {
 
 namespace {
 
-// As many links as the kernel follows in one path before it gives up with ELOOP.
-constexpr int kLinkDepth = 40;
+const QString kChanged = QStringLiteral("It changed while it was being saved, so nothing was written.");
+
+WriteResult written(const QString& note = QString())
+{
+    return WriteResult{true, {}, note};
+}
 
 WriteResult failure(const QString& reason)
 {
-    return WriteResult{false, reason};
+    return WriteResult{false, reason, {}};
 }
 
 WriteResult failure(int error)
@@ -37,53 +43,9 @@ WriteResult damaged(int error)
     return failure(systemError(error) + QStringLiteral("\nThe file was being written in place and may now be damaged."));
 }
 
-QByteArray folderOf(const QByteArray& name)
+bool sameFile(const struct stat& a, const struct stat& b)
 {
-    const qsizetype slash = name.lastIndexOf('/');
-    if (slash < 0)
-        return QByteArrayLiteral(".");
-    return slash == 0 ? QByteArrayLiteral("/") : name.left(slash);
-}
-
-QByteArray baseOf(const QByteArray& name)
-{
-    return name.mid(name.lastIndexOf('/') + 1);
-}
-
-// The file a save to a path writes: the path itself, or the end of the chain of symbolic links
-// that starts there, which may not exist yet.
-struct Target {
-    QByteArray name;
-    bool exists = false;
-    struct stat info = {}; // of the file at name, when it exists
-    int error = 0;         // why the path leads to no file (a loop, a link that cannot be read)
-};
-
-Target resolve(const QByteArray& path)
-{
-    Target target{path};
-    for (int depth = 0;; ++depth) {
-        if (::lstat(target.name.constData(), &target.info) != 0) {
-            target.error = errno == ENOENT ? 0 : errno;
-            return target;
-        }
-        if (!S_ISLNK(target.info.st_mode)) {
-            target.exists = true;
-            return target;
-        }
-        if (depth == kLinkDepth) {
-            target.error = ELOOP;
-            return target;
-        }
-        QByteArray link(PATH_MAX, Qt::Uninitialized);
-        const ssize_t n = ::readlink(target.name.constData(), link.data(), size_t(link.size()));
-        if (n < 0 || n == link.size()) {
-            target.error = n < 0 ? errno : ENAMETOOLONG;
-            return target;
-        }
-        link.truncate(n);
-        target.name = link.startsWith('/') ? link : folderOf(target.name) + '/' + link;
-    }
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 // Writes all of bytes at the descriptor's offset: 0, or the error number of the write that
@@ -107,36 +69,68 @@ int writeAll(int fd, const QByteArray& bytes, qsizetype* written = nullptr)
     return error;
 }
 
-// A descriptor of a folder for the calls relative to it: open for reading where the saver may
-// read the folder, so that it can be synced, and otherwise as a path only.
-int openFolder(const QByteArray& name)
+// Syncs fd: 0 or the error number. A file that cannot be synced (a pseudo-file of the system,
+// which answers EINVAL) has nothing to sync.
+int sync(int fd)
 {
-    const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    return fd >= 0 || errno != EACCES ? fd : ::open(name.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    return ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
 }
 
-// Makes a rename in the folder last through a crash. A folder opened as a path only (one the
-// saver may not read) cannot be synced; its rename is left to the system's own write-back.
-int syncFolder(int folder)
+// Makes a rename in the folder last through a crash: what the user must know of a save that
+// did take place when it cannot be sure of that. A folder the saver may not read cannot be
+// synced; its rename is left to the system's own write-back.
+QString syncFolder(int folder)
 {
-    return ::fsync(folder) != 0 && errno != EBADF && errno != EINVAL ? errno : 0;
+    const Descriptor fd(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0 || ::fsync(fd.get()) == 0 || errno == EINVAL)
+        return QString();
+    return QStringLiteral("It may not be on the disk yet: its folder could not be synced (%1).").arg(systemError(errno));
 }
 
-// Writes bytes into a device in place: a save through a temporary file would replace the
-// device node itself with a regular file.
-WriteResult writeDevice(const QByteArray& name, const QByteArray& bytes)
+// Opens the file name of folder, which must still be the file the save looked at, without
+// following a link that came to stand there meanwhile. -1 with *changed set where it is not.
+int openSame(int folder, const QByteArray& name, int flags, const struct stat& looked, bool* changed)
 {
-    Descriptor fd(::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+    const int fd = ::openat(folder, name.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     struct stat info;
-    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0)
+    *changed = (fd < 0 && (errno == ELOOP || errno == ENOENT))
+               || (fd >= 0 && (::fstat(fd, &info) != 0 || !sameFile(info, looked)));
+    if (fd >= 0 && *changed) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Writes bytes into a device in place: a save through a new file would replace the device
+// node itself with a regular file.
+WriteResult writeDevice(const FileLocation& at, const QByteArray& bytes)
+{
+    bool changed = false;
+    Descriptor fd(openSame(at.folder.get(), at.name, O_WRONLY, at.info, &changed));
+    if (changed)
+        return failure(kChanged);
+    if (fd.get() < 0)
         return failure(errno);
-    if (!S_ISCHR(info.st_mode) && !S_ISBLK(info.st_mode))
-        return failure(notAFile(info.st_mode));
     if (const int error = writeAll(fd.get(), bytes))
         return failure(error);
     if (const int error = fd.close())
         return failure(error);
-    return WriteResult{true, {}};
+    return written();
+}
+
+// A new file: written whole under no name (or a short one of its own), synced, and given the
+// name only where nothing stands there by then.
+WriteResult writeNewFile(const FileLocation& at, const QByteArray& bytes)
+{
+    TemporaryFile file(at.folder.get(), 0666);
+    if (file.fd() < 0)
+        return failure(file.error());
+    if (const int error = writeAll(file.fd(), bytes))
+        return failure(error);
+    if (const int error = file.link(at.name))
+        return failure(error == EEXIST ? kChanged : systemError(error));
+    return written(syncFolder(at.folder.get()));
 }
 
 // Gives the new file the old one's owner and group, where they differ from the saver's own.
@@ -157,136 +151,171 @@ bool giveMode(int fd, const struct stat& old)
            && (made.st_mode & 07777) == (old.st_mode & 07777);
 }
 
-// A new file: written beside under a short name, synced and renamed to base, so that base
-// never holds a part of the text.
-WriteResult writeNewFile(int folder, const QByteArray& base, const QByteArray& bytes)
+// Replaces the file at (described by at.info) atomically: a new file beside it takes all of
+// bytes, is synced, takes the old one's owner, group, mode, extended attributes and flags, and
+// is renamed over it, as long as the name still holds the old file. Gives nothing, with
+// everything as it was, where that would not keep what the file was: no new file may be made
+// in the folder, it cannot be given all the old one had, or the folder does not let it be
+// renamed (a sticky folder); the caller writes in place instead.
+std::optional<WriteResult> replaceFile(const FileLocation& at, const QByteArray& bytes)
 {
-    TemporaryFile file(folder, 0666);
-    if (file.fd() < 0)
-        return failure(file.error());
-    if (const int error = writeAll(file.fd(), bytes))
-        return failure(error);
-    if (const int error = file.replace(base))
-        return failure(error);
-    if (const int error = syncFolder(folder))
-        return failure(error);
-    return WriteResult{true, {}};
-}
+    // The attributes are read from the file itself; one the saver may not read is written in place.
+    bool changed = false;
+    const Descriptor old(openSame(at.folder.get(), at.name, O_RDONLY, at.info, &changed));
+    if (changed)
+        return failure(kChanged);
+    const std::optional<FileAttributes> attributes = old.get() >= 0 ? FileAttributes::of(old.get()) : std::nullopt;
+    if (!attributes)
+        return std::nullopt;
 
-// Replaces the file base (described by old) atomically: a new file beside it takes all of
-// bytes, is synced, takes the old one's owner, group and mode, and is renamed over it. Gives
-// nothing, with everything as it was, where that would not keep what the file was: no new
-// file may be made in the folder, it cannot be given that owner, group or mode, or the folder
-// does not let it be renamed (a sticky folder); the caller writes in place instead.
-std::optional<WriteResult> replaceFile(int folder, const QByteArray& base, const struct stat& old,
-                                       const QByteArray& bytes)
-{
-    TemporaryFile file(folder, 0600);
-    // The owner first, so that a file of another user's costs no write; the mode after the
-    // write, which would clear set-user-ID and set-group-ID for a saver other than root.
-    if (file.fd() < 0 || !giveOwner(file.fd(), old))
+    TemporaryFile file(at.folder.get(), 0600);
+    // The owner first, so that a file of another user's costs no write; the attributes and the
+    // mode after the write, which would clear set-user-ID and set-group-ID for a saver other
+    // than root; then everything is looked at once more, as the system may have adjusted it.
+    if (file.fd() < 0 || !giveOwner(file.fd(), at.info))
         return std::nullopt;
     if (const int error = writeAll(file.fd(), bytes))
         return failure(error);
-    if (!giveMode(file.fd(), old))
+    if (!attributes->giveTo(file.fd()) || !giveMode(file.fd(), at.info) || FileAttributes::of(file.fd()) != attributes)
         return std::nullopt;
-    if (const int error = file.replace(base))
+
+    struct stat now;
+    if (::fstatat(at.folder.get(), at.name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0 || !sameFile(now, at.info))
+        return failure(kChanged);
+    if (const int error = file.replace(at.name))
         return error == EPERM || error == EACCES || error == EBUSY ? std::nullopt : std::optional(failure(error));
-    if (const int error = syncFolder(folder))
-        return failure(error);
-    return WriteResult{true, {}};
+    return written(syncFolder(at.folder.get()));
 }
 
-bool hasExtendedAttributes(const QByteArray& name)
+// Takes the file for this save alone: a second save of it at the same time waits a moment,
+// then is refused, rather than mixing its text with this one's. A file system without locks
+// goes unlocked.
+bool lockAlone(int fd)
 {
-    return ::llistxattr(name.constData(), nullptr, 0) > 0;
-}
-
-// Opens the file base for writing, and for reading too where the saver may read it: where the
-// file system cannot reserve space itself, the C library does so by reading and writing a byte
-// of every block.
-int openForWriting(int folder, const QByteArray& base)
-{
-    const int fd = ::openat(folder, base.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-    return fd >= 0 || errno != EACCES ? fd : ::openat(folder, base.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-}
-
-// Writes bytes over the file base itself, which keeps its inode and with it its owner, group,
-// mode and every name. The new size is reserved first, so a full disk shows before the first
-// old byte changes and the file stays as it was. Where the file system cannot reserve space
-// and a later step fails, the reason says that the file may now be damaged.
-WriteResult writeInPlace(int folder, const QByteArray& base, const QByteArray& bytes)
-{
-    Descriptor fd(openForWriting(folder, base));
-    struct stat info;
-    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0)
-        return failure(errno);
-    if (!S_ISREG(info.st_mode))
-        return failure(notAFile(info.st_mode));
-    if (!bytes.isEmpty()) {
-        int error;
-        do
-            error = ::posix_fallocate(fd.get(), 0, off_t(bytes.size()));
-        while (error == EINTR);
-        // Other errors say that the file system cannot reserve: the write goes ahead unreserved.
-        if (error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO) {
-            // A reservation that failed half way may have lengthened the file.
-            return ::ftruncate(fd.get(), info.st_size) == 0 ? failure(error) : damaged(error);
-        }
+    for (int waited = 0;; waited += 10) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return true;
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK || waited >= 2000)
+            return errno != EWOULDBLOCK;
+        ::usleep(10000);
     }
-    qsizetype written = 0;
-    int error = writeAll(fd.get(), bytes, &written);
+}
+
+// Whether the file fd is on a file system that holds its data on a disk: pseudo-files of the
+// system (/proc, /sys) have no blocks to reserve, and writing a byte there to reserve one
+// would be taken as a value.
+bool onDisk(int fd)
+{
+    struct statfs disk;
+    return ::fstatfs(fd, &disk) != 0 || disk.f_blocks > 0;
+}
+
+// Reserves the first size bytes of fd: 0, or the error number that says they do not fit.
+// Where the file system cannot reserve them itself, the C library does so by reading and
+// writing a byte of every block; any other error goes ahead unreserved.
+int reserve(int fd, qsizetype size)
+{
+    if (size == 0 || !onDisk(fd))
+        return 0;
+    int error;
+    do
+        error = ::posix_fallocate(fd, 0, off_t(size));
+    while (error == EINTR);
+    return error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO ? error : 0;
+}
+
+// What a write in place by a saver other than root took of the file's mode: the system clears
+// set-user-ID and set-group-ID on a write. Its owner sets them again; a note says where they
+// stay lost.
+QString restoreMode(int fd, const struct stat& old)
+{
+    struct stat now;
+    if (::fstat(fd, &now) != 0 || (now.st_mode & 07777) == (old.st_mode & 07777))
+        return QString();
+    if (::fchmod(fd, old.st_mode & 07777) == 0 && ::fstat(fd, &now) == 0 && (now.st_mode & 07777) == (old.st_mode & 07777))
+        return QString();
+    return QStringLiteral("The system took away its set-user-ID or set-group-ID bit on writing it, and only its "
+                          "owner, in its group, may set it again.");
+}
+
+// Opens the file for writing, and for reading too where the saver may read it: where the file
+// system cannot reserve space itself, the C library does so by reading and writing a byte of
+// every block.
+int openForWriting(const FileLocation& at, bool* changed)
+{
+    const int fd = openSame(at.folder.get(), at.name, O_RDWR, at.info, changed);
+    return fd >= 0 || *changed || errno != EACCES ? fd : openSame(at.folder.get(), at.name, O_WRONLY, at.info, changed);
+}
+
+// Writes bytes over the file itself, which keeps its inode and with it its owner, group, mode,
+// attributes and every name. The new size is reserved first, so a full disk shows before the
+// first old byte changes and the file stays as it was. Where the file system cannot reserve
+// space and a later step fails, the reason says that the file may now be damaged.
+WriteResult writeInPlace(const FileLocation& at, const QByteArray& bytes)
+{
+    bool changed = false;
+    Descriptor fd(openForWriting(at, &changed));
+    if (changed)
+        return failure(kChanged);
+    if (fd.get() < 0)
+        return failure(errno);
+    if (!lockAlone(fd.get()))
+        return failure(QStringLiteral("It is being saved by another program at this moment."));
+    if (const int error = reserve(fd.get(), bytes.size())) {
+        // A reservation that failed half way may have lengthened the file.
+        return ::ftruncate(fd.get(), at.info.st_size) == 0 ? failure(error) : damaged(error);
+    }
+    qsizetype done = 0;
+    int error = writeAll(fd.get(), bytes, &done);
     // A first write that failed changed no old byte: only the reserved length is to go again.
-    const bool untouched = error && written == 0;
+    const bool untouched = error && done == 0;
     if (!error && ::ftruncate(fd.get(), off_t(bytes.size())) != 0)
         error = errno;
-    if (!error && ::fsync(fd.get()) != 0)
-        error = errno;
+    if (!error)
+        error = sync(fd.get());
+    const QString note = error ? QString() : restoreMode(fd.get(), at.info);
     if (!error)
         error = fd.close();
     if (!error)
-        return WriteResult{true, {}};
-    return untouched && ::ftruncate(fd.get(), info.st_size) == 0 ? failure(error) : damaged(error);
+        return written(note);
+    return untouched && ::ftruncate(fd.get(), at.info.st_size) == 0 ? failure(error) : damaged(error);
 }
 
 } // namespace
 
-WriteResult writeWholeFile(const QString& path, const QByteArray& bytes)
+WriteResult writeWholeFile(const QString& path, const QByteArray& bytes, const FileStamp& asked)
 {
-    const Target target = resolve(QFile::encodeName(path));
-    if (target.error)
-        return failure(target.error);
-    if (target.exists && !S_ISREG(target.info.st_mode)) {
+    const FileLocation at = locateFile(QFile::encodeName(path));
+    if (at.error)
+        return failure(at.error);
+    // The file replaced is the one the user was asked about, and a new file is made only where
+    // none stood when the name was chosen.
+    if (at.changing || at.stamp() != asked)
+        return failure(kChanged);
+    if (!at.exists)
+        return writeNewFile(at, bytes);
+    if (!S_ISREG(at.info.st_mode)) {
         // A device (such as /dev/null or /dev/full) is written in place; a folder, pipe or
         // socket is no file to save into, and opening a pipe would wait for a reader.
-        if (S_ISCHR(target.info.st_mode) || S_ISBLK(target.info.st_mode))
-            return writeDevice(target.name, bytes);
-        return failure(notAFile(target.info.st_mode));
+        if (S_ISCHR(at.info.st_mode) || S_ISBLK(at.info.st_mode))
+            return writeDevice(at, bytes);
+        return failure(notAFile(at.info.st_mode));
     }
-    // The file is reached from its folder's descriptor: a path near the system's length limit
-    // leaves no room for a temporary name beside it, but the folder's own path is shorter.
-    Descriptor folder(openFolder(folderOf(target.name)));
-    if (folder.get() < 0)
-        return failure(errno);
-    const QByteArray base = baseOf(target.name);
-    if (!target.exists)
-        return writeNewFile(folder.get(), base, bytes);
     // A file the saver may not write is not replaced either, though its folder would allow it.
-    if (::faccessat(folder.get(), base.constData(), W_OK, AT_EACCESS) != 0)
+    if (::faccessat(at.folder.get(), at.name.constData(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
         return failure(errno);
-    // A new file would take the old one's owner, group and mode, but not its extended
-    // attributes (an access control list among them): such a file is written in place.
-    if (target.info.st_nlink == 1 && !hasExtendedAttributes(target.name)) {
-        if (std::optional<WriteResult> replaced = replaceFile(folder.get(), base, target.info, bytes))
+    if (at.info.st_nlink == 1) {
+        if (std::optional<WriteResult> replaced = replaceFile(at, bytes))
             return *replaced;
     }
-    return writeInPlace(folder.get(), base, bytes);
+    return writeInPlace(at, bytes);
 }
 
-bool pathExists(const QString& path)
+FileStamp lookUpFileForSave(const QString& path)
 {
-    struct stat info;
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+    return locateFile(QFile::encodeName(path)).stamp();
 }
 
 } // namespace saltor

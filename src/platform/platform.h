@@ -31,10 +31,31 @@ struct ReadResult {
 };
 
 // Outcome of a whole-file write: an existing file changes only when ok is true, except where
-// error says that the file may now be damaged.
+// error says that the file may now be damaged. A write can succeed with a note the user must
+// read (a bit of the file's mode the system took away, a rename not yet on the disk).
 struct WriteResult {
     bool ok = false;
     QString error;
+    QString note;
+};
+
+// What a path named when a save asked about it: whether anything stood there (a symbolic link
+// included, even one that leads nowhere or in a loop), and which folder and file it led to.
+// A save writes only where the path still leads to the same ones.
+struct FileStamp {
+    bool named = false;
+    quint64 folderDevice = 0; // the folder the file stands in or is to be made in; 0: none found
+    quint64 folderInode = 0;
+    QByteArray name;          // the file's name in that folder
+    quint64 device = 0;       // the file the path leads to; 0: none
+    quint64 inode = 0;
+
+    bool operator==(const FileStamp& other) const
+    {
+        return named == other.named && folderDevice == other.folderDevice && folderInode == other.folderInode
+               && name == other.name && device == other.device && inode == other.inode;
+    }
+    bool operator!=(const FileStamp& other) const { return !(*this == other); }
 };
 
 // Everything the forms need of the window system that a test must be able to answer
@@ -66,23 +87,27 @@ public:
     virtual std::optional<QString> saveFileDialog(QWidget* parent, const QString& qtFilter,
                                                   const QString& fileName) = 0;
 
-    // Whether anything stands at path, a symbolic link included (even one that leads nowhere or
-    // in a loop): a save there would replace it or write through it.
-    virtual bool fileExists(const QString& path) = 0;
+    // Looks path up for a save: named tells whether anything stands there, a symbolic link
+    // included (even one that leads nowhere or in a loop), so that replacing it is asked first.
+    virtual FileStamp lookUpFile(const QString& path) = 0;
     // Reads a regular file of at most kOpenLimitBytes and kOpenLimitLines whole; anything else
     // (a folder, device, pipe or socket, a larger file) is refused at once. Never blocks.
     virtual ReadResult readFile(const QString& path) = 0;
-    // Writes bytes as the whole file at path. A failure gives the system's own reason ("No space
-    // left on device") and leaves the file as it was. A symbolic link is written through to its
-    // target; a loop, or a link that cannot be read, is refused. An existing file is replaced
-    // atomically by a new one that was written and synced whole and took the old one's owner,
-    // group and mode; where that cannot be (another user's file, a mode the saver may not set,
-    // a file with several names, a folder where no file may be made or renamed), the file is
-    // written in place, with its new size reserved before the first old byte changes. Where the
-    // file system cannot reserve it and a write fails half way, the reason says that the file
-    // may now be damaged. A device is written in place; a folder, pipe or socket is refused.
-    // Never blocks.
-    virtual WriteResult writeFile(const QString& path, const QByteArray& bytes) = 0;
+    // Writes bytes as the whole file at path, which lookUpFile gave asked for. Where the path no
+    // longer leads to that folder and file (or to a file at all where none stood), nothing is
+    // written and the reason says the file changed while it was being saved. A failure gives
+    // the system's own reason ("No space left on device") and leaves the file as it was.
+    // Symbolic links are followed by the system, its protections applying; a loop is refused.
+    // An existing file is replaced atomically by a new one that was written and synced whole
+    // and took the old one's owner, group, mode, extended attributes (its access list among
+    // them) and attribute flags; where that cannot be (another user's file, a mode or attribute
+    // the saver may not set, a file with several names, a folder where no file may be made or
+    // renamed), the file is written in place, locked against a second writer, with its new
+    // size reserved before the first old byte changes. Where the file system cannot reserve it
+    // and a write fails half way, the reason says that the file may now be damaged. A new file
+    // never replaces one that appeared meanwhile. A device is written in place; a folder, pipe
+    // or socket is refused. Never blocks.
+    virtual WriteResult writeFile(const QString& path, const QByteArray& bytes, const FileStamp& asked) = 0;
 
     // Opens the help file, looked up by bare name; shows nothing when it cannot.
     virtual void openHelp(const QString& fileName) = 0;

@@ -15,6 +15,16 @@ Descriptor::~Descriptor()
         ::close(m_fd);
 }
 
+Descriptor& Descriptor::operator=(Descriptor&& other) noexcept
+{
+    if (this != &other) {
+        close();
+        m_fd = other.m_fd;
+        other.m_fd = -1;
+    }
+    return *this;
+}
+
 int Descriptor::close()
 {
     const int fd = m_fd;

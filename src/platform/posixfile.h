@@ -13,6 +13,8 @@ public:
     ~Descriptor();
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
+    Descriptor(Descriptor&& other) noexcept : m_fd(other.m_fd) { other.m_fd = -1; }
+    Descriptor& operator=(Descriptor&& other) noexcept;
     int get() const { return m_fd; }
     // Closes now, so that a failure of the close itself can be reported: 0 or the error number.
     int close();

@@ -116,9 +116,9 @@ std::optional<QString> QtPlatform::saveFileDialog(QWidget* parent, const QString
     return path;
 }
 
-bool QtPlatform::fileExists(const QString& path)
+FileStamp QtPlatform::lookUpFile(const QString& path)
 {
-    return pathExists(path);
+    return lookUpFileForSave(path);
 }
 
 ReadResult QtPlatform::readFile(const QString& path)
@@ -126,9 +126,9 @@ ReadResult QtPlatform::readFile(const QString& path)
     return readWholeFile(path);
 }
 
-WriteResult QtPlatform::writeFile(const QString& path, const QByteArray& bytes)
+WriteResult QtPlatform::writeFile(const QString& path, const QByteArray& bytes, const FileStamp& asked)
 {
-    return writeWholeFile(path, bytes);
+    return writeWholeFile(path, bytes, asked);
 }
 
 void QtPlatform::openHelp(const QString& fileName)

@@ -77,6 +77,7 @@ SaveOutcome FileCommands::saveTextFile(const QString& filter, const QString& con
 
     m_fileDialog.setFilter(filter);
     QString path;
+    FileStamp asked;
     for (;;) {
         const std::optional<QString> chosen =
             m_platform.saveFileDialog(m_dialogParent, m_fileDialog.qtFilter(), m_fileDialog.fileName());
@@ -84,7 +85,10 @@ SaveOutcome FileCommands::saveTextFile(const QString& filter, const QString& con
             return SaveOutcome::Cancelled;
         m_fileDialog.setFileName(*chosen);
         path = *chosen;
-        if (!m_platform.fileExists(path))
+        // What the path leads to now is what the write must still find, however long the
+        // question below stays open.
+        asked = m_platform.lookUpFile(path);
+        if (!asked.named)
             break;
         const MessageAnswer replace = m_platform.messageBox(
             QStringLiteral("The file \"%1\" already exists.\nDo you want to replace it?").arg(shown(path)),
@@ -96,7 +100,7 @@ SaveOutcome FileCommands::saveTextFile(const QString& filter, const QString& con
 
     const TextFormat format = isDocument ? m_document.format() : TextFormat{};
     const EncodedText encoded = encodeText(content, format);
-    const WriteResult written = m_platform.writeFile(path, encoded.bytes);
+    const WriteResult written = m_platform.writeFile(path, encoded.bytes, asked);
     if (!written.ok) {
         m_platform.messageBox(QStringLiteral("The file \"%1\" could not be saved.\n%2")
                                 .arg(shown(path), written.error),
@@ -106,6 +110,10 @@ SaveOutcome FileCommands::saveTextFile(const QString& filter, const QString& con
     if (isDocument) {
         m_document.setFormat(encoded.format);
         m_address->setText(path);
+    }
+    if (!written.note.isEmpty()) {
+        m_platform.messageBox(QStringLiteral("The file \"%1\" was saved.\n%2").arg(shown(path), written.note),
+                              MessageButtons::Ok, MessageIcon::Exclamation);
     }
     // Said once: the document is UTF-8 from now on.
     if (format.encoding == Encoding::Windows1250 && encoded.format.encoding == Encoding::Utf8) {

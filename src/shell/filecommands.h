@@ -37,10 +37,12 @@ public:
 
     // Lets the user choose a path in the shared file dialog with filter ("description|pattern")
     // and writes content there (Platform::writeFile); asks before replacing anything that stands
-    // at the path, a link included. With isDocument, content is written in the Document's own
-    // encoding and Address shows the path afterwards; a Windows-1250 document that no longer
-    // fits Windows-1250 is written in UTF-8, and a message says so after the save. A failed
-    // write is named in a message with the reason; the Document and Address stay as they were.
+    // at the path, a link included, and writes only where the path still leads to what it led
+    // to when it was chosen. With isDocument, content is written in the Document's own encoding
+    // and Address shows the path afterwards; a Windows-1250 document that no longer fits
+    // Windows-1250 is written in UTF-8, and a message says so after the save, as it does what
+    // else the user must know of a save that took place. A failed write is named in a message
+    // with the reason; the Document and Address stay as they were.
     SaveOutcome saveTextFile(const QString& filter, const QString& content, bool isDocument);
 
     // The common file dialog's filter and the file name chosen last.

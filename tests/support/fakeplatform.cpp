@@ -48,11 +48,13 @@ std::optional<QString> FakePlatform::saveFileDialog(QWidget*, const QString& qtF
     return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.dequeue();
 }
 
-bool FakePlatform::fileExists(const QString& path)
+FileStamp FakePlatform::lookUpFile(const QString& path)
 {
     if (useRealFiles)
-        return QtPlatform().fileExists(path);
-    return files.contains(path);
+        return QtPlatform().lookUpFile(path);
+    FileStamp stamp;
+    stamp.named = files.contains(path);
+    return stamp;
 }
 
 ReadResult FakePlatform::readFile(const QString& path)
@@ -66,14 +68,14 @@ ReadResult FakePlatform::readFile(const QString& path)
     return {true, files.value(path), {}};
 }
 
-WriteResult FakePlatform::writeFile(const QString& path, const QByteArray& bytes)
+WriteResult FakePlatform::writeFile(const QString& path, const QByteArray& bytes, const FileStamp& asked)
 {
     if (failingWrites.contains(path))
-        return {false, failingWrites.value(path)};
+        return {false, failingWrites.value(path), {}};
     if (useRealFiles)
-        return QtPlatform().writeFile(path, bytes);
+        return QtPlatform().writeFile(path, bytes, asked);
     files.insert(path, bytes);
-    return {true, {}};
+    return {true, {}, {}};
 }
 
 } // namespace saltor::testing

@@ -68,9 +68,9 @@ public:
                                           const QString& fileName) override;
     std::optional<QString> saveFileDialog(QWidget* parent, const QString& qtFilter,
                                           const QString& fileName) override;
-    bool fileExists(const QString& path) override;
+    FileStamp lookUpFile(const QString& path) override;
     ReadResult readFile(const QString& path) override;
-    WriteResult writeFile(const QString& path, const QByteArray& bytes) override;
+    WriteResult writeFile(const QString& path, const QByteArray& bytes, const FileStamp& asked) override;
     void openHelp(const QString& fileName) override { helpOpened.append(fileName); }
     bool numLockOn() override { return numLock; }
     bool capsLockOn() override { return capsLock; }

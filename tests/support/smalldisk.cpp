@@ -36,13 +36,14 @@ SmallDisk::SmallDisk(Kind kind, int kilobytes)
         // No blocks kept for root, so that root fills it like anyone else.
         const QString image = m_dir.filePath(QStringLiteral("disk.img"));
         QProcess make;
-        make.start(QStringLiteral("mkfs.ext2"), {QStringLiteral("-q"), QStringLiteral("-F"), QStringLiteral("-m"),
-                                                 QStringLiteral("0"), image, QString::number(kilobytes)});
+        make.start(kind == Kind::Ext2 ? QStringLiteral("mkfs.ext2") : QStringLiteral("mkfs.ext4"),
+                   {QStringLiteral("-q"), QStringLiteral("-F"), QStringLiteral("-m"), QStringLiteral("0"), image,
+                    QString::number(kilobytes)});
         QProcess mount;
         if (make.waitForFinished(10000) && make.exitCode() == 0)
             mount.start(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("loop"), image, mountPoint});
         if (!mount.waitForFinished(10000) || mount.exitCode() != 0) {
-            m_reason = QStringLiteral("ext2 on a loop device: ") + QString::fromLocal8Bit(make.readAllStandardError())
+            m_reason = QStringLiteral("an image on a loop device: ") + QString::fromLocal8Bit(make.readAllStandardError())
                        + QString::fromLocal8Bit(mount.readAllStandardError());
             return;
         }

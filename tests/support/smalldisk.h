@@ -6,11 +6,12 @@
 namespace saltor::testing {
 
 // A small file system of its own, mounted for one test and unmounted after it: a tmpfs, or an
-// ext2 image on a loop device (a file system that cannot reserve space ahead of a write).
+// ext2 image on a loop device (a file system that cannot reserve space ahead of a write), or an
+// ext4 one (with access lists and attribute flags).
 // Mounting needs root; without it, or without loop devices, reason() says why not.
 class SmallDisk {
 public:
-    enum class Kind { Tmpfs, Ext2 };
+    enum class Kind { Tmpfs, Ext2, Ext4 };
     explicit SmallDisk(Kind kind = Kind::Tmpfs, int kilobytes = 256);
     ~SmallDisk();
     SmallDisk(const SmallDisk&) = delete;
