@@ -556,15 +556,18 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout_data()
 {
     QTest::addColumn<QString>("route");  // the file: "replace" (one name), "in place" (two), "new" (none)
     QTest::addColumn<QString>("moment"); // of the change: "before" the look-up, while "Replacing ..." is
-                                         // "asked", or at the entry of a system call of the save ("write 1")
+                                         // "asked", or at the entry of a system call of the save ("write 1"),
+                                         // which may fail instead ("fsync 2 EIO")
     QTest::addColumn<QString>("change"); // what another user does then
-    QTest::addColumn<QString>("said");   // empty: written into the file the user chose
+    QTest::addColumn<bool>("written");   // into the file the user chose
+    QTest::addColumn<QString>("said");   // the reason of a failure, or the note of a save
     const QString changed = QStringLiteral("It changed while it was being saved, so nothing was written.");
     const QString folderToLink = QStringLiteral("folder swapped for a link");
     const QString linkAtName = QStringLiteral("link planted at the name");
     const auto row = [](const char* name, const char* route, const char* moment, const QString& change,
-                        const QString& said) {
-        QTest::newRow(name) << QString::fromLatin1(route) << QString::fromLatin1(moment) << change << said;
+                        const QString& said, bool written = false) {
+        QTest::newRow(name) << QString::fromLatin1(route) << QString::fromLatin1(moment) << change
+                            << (written || said.isEmpty()) << said;
     };
     row("folder swapped while Replacing is asked", "replace", "asked", folderToLink, changed);
     row("folder swapped at the look-up", "replace", "openat 1", folderToLink, changed);
@@ -579,6 +582,9 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout_data()
         changed);
     row("link planted at a new name", "new", "asked", linkAtName, changed);
     row("saver killed while the text is written", "replace", "write 1", QStringLiteral("saver killed"), QString());
+    row("second save while written in place", "in place", "write 1", QStringLiteral("second save"), QString());
+    row("folder not synced after the rename", "replace", "fsync 2 EIO", QString(),
+        QStringLiteral("It may not be on the disk yet: its folder could not be synced (Input/output error)."), true);
     row("link of another user in a sticky folder", "replace", "before",
         QStringLiteral("link of another user in a sticky folder"), QStringLiteral("Permission denied"));
 }
@@ -591,6 +597,7 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout()
     QFETCH(QString, route);
     QFETCH(QString, moment);
     QFETCH(QString, change);
+    QFETCH(bool, written);
     QFETCH(QString, said);
     const bool root = ::geteuid() == 0;
     const bool sticky = change.contains(QStringLiteral("sticky"));
@@ -647,6 +654,10 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout()
             QVERIFY(writeFileBytes(path, QByteArray("made meanwhile")));
         } else if (change == QLatin1String("saver killed")) {
             saver->kill();
+        } else if (change == QLatin1String("second save")) {
+            // Refused at once, rather than mixed with the save under way.
+            const WriteResult second = saveNow(path, QByteArray("second text, longer"));
+            QCOMPARE(second.error, QStringLiteral("It is being saved by another program at this moment."));
         }
     };
     if (moment == QLatin1String("before"))
@@ -658,7 +669,8 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout()
     const bool held = moment.contains(QLatin1Char(' '));
     if (held && QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty())
         QSKIP("strace, which holds the save at one system call, is not installed.");
-    QVERIFY2(saver->go(held ? moment.section(QLatin1Char(' '), 0, 0) : QString(), moment.section(QLatin1Char(' '), 1).toInt()),
+    QVERIFY2(saver->go(held ? moment.section(QLatin1Char(' '), 0, 0) : QString(), moment.section(QLatin1Char(' '), 1, 1).toInt(),
+                       moment.section(QLatin1Char(' '), 2)),
              qPrintable(saver->reason()));
     if (held)
         act();
@@ -671,8 +683,8 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout()
         QCOMPARE(readFileBytes(path), QByteArray("old"));
     } else {
         QVERIFY(result);
-        QCOMPARE(result->error, said);
-        QCOMPARE(result->ok, said.isEmpty());
+        QCOMPARE(result->ok ? result->note : result->error, said);
+        QCOMPARE(result->ok, written);
     }
     if (change == QLatin1String("file made at the name"))
         QCOMPARE(readFileBytes(path), QByteArray("made meanwhile"));

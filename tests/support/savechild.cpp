@@ -85,17 +85,19 @@ SaveChild::~SaveChild()
         ::close(m_outcome);
 }
 
-bool SaveChild::go(const QString& call, int occurrence)
+bool SaveChild::go(const QString& call, int occurrence, const QString& error)
 {
     if (m_pid < 0)
         return false;
     const QString log = m_dir.filePath(QStringLiteral("strace.log"));
     if (!call.isEmpty()) {
         // Held at the call's entry for up to a minute, or until release() ends the tracer.
+        m_holding = error.isEmpty();
+        const QString fault = error.isEmpty() ? QStringLiteral("delay_enter=60000000") : QStringLiteral("error=") + error;
         m_strace.start(QStringLiteral("strace"),
                        {QStringLiteral("-qq"), QStringLiteral("-p"), QString::number(m_pid), QStringLiteral("-o"), log,
                         QStringLiteral("-e"), QStringLiteral("trace=getppid,") + call, QStringLiteral("-e"),
-                        QStringLiteral("inject=%1:delay_enter=60000000:when=%2").arg(call).arg(occurrence)});
+                        QStringLiteral("inject=%1:%2:when=%3").arg(call, fault).arg(occurrence)});
         if (!m_strace.waitForStarted(10000)) {
             m_reason = QStringLiteral("strace cannot be started");
             return false;
@@ -122,7 +124,7 @@ bool SaveChild::go(const QString& call, int occurrence)
     }
     if (::write(m_go, "g", 1) != 1)
         return false;
-    while (!call.isEmpty() && calls(call) < occurrence) {
+    while (!call.isEmpty() && error.isEmpty() && calls(call) < occurrence) {
         if (waited.elapsed() > 30000) {
             m_reason = QStringLiteral("the save made no call %1 number %2").arg(call).arg(occurrence);
             return false;
@@ -151,7 +153,9 @@ void SaveChild::kill()
 
 std::optional<WriteResult> SaveChild::result()
 {
-    release();
+    // A held call goes on; a call that is to fail must still meet its tracer.
+    if (m_holding)
+        release();
     if (m_pid < 0)
         return std::nullopt;
     QByteArray outcome;
@@ -161,6 +165,7 @@ std::optional<WriteResult> SaveChild::result()
     int status = 0;
     const bool ended = ::waitpid(m_pid, &status, 0) == m_pid;
     m_pid = -1;
+    release();
     const QList<QByteArray> parts = outcome.split('\0');
     if (!ended || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || parts.size() != 3)
         return std::nullopt;

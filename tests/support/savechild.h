@@ -28,9 +28,10 @@ public:
     QString reason() const { return m_reason; }
 
     // Lets the child write. With a system call named, the child is held by strace at the entry
-    // of its occurrence-th call of it until release(); false (and reason() says why) where it
-    // cannot be held, or did not reach that call within 30 s.
-    bool go(const QString& call = QString(), int occurrence = 1);
+    // of its occurrence-th call of it until release(), or with an error named ("EIO") that call
+    // fails with it instead; false (and reason() says why) where it cannot be held, or did not
+    // reach that call within 30 s.
+    bool go(const QString& call = QString(), int occurrence = 1, const QString& error = QString());
     // Lets a held call go on.
     void release();
     // Kills the child where it stands.
@@ -43,6 +44,7 @@ private:
     pid_t m_pid = -1;
     int m_go = -1;      // the child reads its go here
     int m_outcome = -1; // and writes its outcome here
+    bool m_holding = false; // strace holds a call rather than failing it
     QString m_reason;
     QTemporaryDir m_dir;
     QProcess m_strace;
