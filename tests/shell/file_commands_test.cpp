@@ -581,6 +581,7 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout_data()
     row("file made at a new name while its text is written", "new", "write 1", QStringLiteral("file made at the name"),
         changed);
     row("link planted at a new name", "new", "asked", linkAtName, changed);
+    row("link to a file not made yet", "new", "before", QStringLiteral("link to a name not taken yet"), QString());
     row("saver killed while the text is written", "replace", "write 1", QStringLiteral("saver killed"), QString());
     row("second save while written in place", "in place", "write 1", QStringLiteral("second save"), QString());
     row("folder not synced after the rename", "replace", "fsync 2 EIO", QString(),
@@ -645,6 +646,8 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout()
         if (change == QLatin1String("folder swapped for a link")) {
             QVERIFY(QDir().rename(folder, folder + QStringLiteral(".old")));
             QVERIFY(QFile::link(secret, folder));
+        } else if (change == QLatin1String("link to a name not taken yet")) {
+            QVERIFY(QFile::link(secret + QStringLiteral("/new.sqf"), path));
         } else if (change.startsWith(QLatin1String("link"))) {
             ::rename(name.constData(), QFile::encodeName(path + QStringLiteral(".old")).constData());
             QVERIFY(QFile::link(other, path));
@@ -691,6 +694,7 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout()
     if (result && result->ok) {
         const QString moved = change == QLatin1String("folder swapped for a link") ? folder + QStringLiteral(".old") : folder;
         QCOMPARE(readFileBytes(moved + QStringLiteral("/doc.sqf")), QByteArray("new text"));
+        QCOMPARE(QFileInfo(path).isSymLink(), change.startsWith(QLatin1String("link")));
     }
     // Nothing is left behind, not even by a saver killed half way.
     for (const QString& place : {home, folder, folder + QStringLiteral(".old"), secret})
