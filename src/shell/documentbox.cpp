@@ -115,12 +115,30 @@ void insertAsNew(QTextCursor& cursor, const QString& text)
     cursor.insertText(text, QTextCharFormat());
 }
 
-bool isEnter(const QKeyEvent* key)
+// Enter and keypad Enter under every modifier with which Qt makes a paragraph or a line
+// separator of them (Shift, the group switch of AltGr, the keypad), and with Ctrl too, which
+// the box would otherwise ignore.
+bool makesLine(const QKeyEvent* key)
 {
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    const Qt::KeyboardModifiers others =
-        key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier | Qt::ControlModifier);
-    return enter && others == Qt::NoModifier;
+    const QKeyEvent withoutCtrl(key->type(), key->key(), key->modifiers() & ~Qt::ControlModifier);
+    return withoutCtrl.matches(QKeySequence::InsertParagraphSeparator)
+           || withoutCtrl.matches(QKeySequence::InsertLineSeparator);
+}
+
+// The text Qt types for a key: none for a Ctrl or Ctrl+Shift chord, which it leaves to
+// shortcuts, nor for text that starts with a control or unassigned character.
+QString typedText(const QKeyEvent* key)
+{
+    const QString text = key->text();
+    if (text.isEmpty())
+        return QString();
+    const QChar first = text.front();
+    const bool chord = key->modifiers() == Qt::ControlModifier
+                       || key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+    const bool typed = first.category() == QChar::Other_Format
+                       || (!chord && (first.isPrint() || first.category() == QChar::Other_PrivateUse
+                                      || (first.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate())));
+    return typed ? text : QString();
 }
 
 bool holdsBreak(const QString& text)
@@ -130,12 +148,48 @@ bool holdsBreak(const QString& text)
 
 } // namespace
 
-DocumentBox::DocumentBox(QWidget* parent) : QPlainTextEdit(parent) {}
+DocumentBox::DocumentBox(QWidget* parent) : QPlainTextEdit(parent)
+{
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &DocumentBox::keepCaretPlain);
+    connect(this, &QPlainTextEdit::selectionChanged, this, &DocumentBox::keepCaretPlain);
+    connect(document(), &QTextDocument::contentsChanged, this, &DocumentBox::keepCaretPlain);
+}
+
+// Qt gives new text the caret's character format: letters typed, key text, input-method text,
+// and the whole new text of setPlainText (Open, New, Clear). That format is the one set on
+// the caret since it last moved, or else that of the text before it: at the start of an empty
+// line, the line break in front, terminator and all, and after letters typed there, theirs.
+// Qt drops a set format whenever the caret moves or an edit shifts it; so after every move and
+// every edit the caret, standing without a selection, is given its format without the
+// terminator, and no text the box did not make itself can take one. A caret with a selection
+// cannot hold a format of its own (setting one formats the selected text); there Qt takes the
+// format at the selection's end. So text that replaces a selection is put in by the box itself
+// (typed keys, input-method commits), and Open, New and Clear drop the selection first.
+void DocumentBox::keepCaretPlain()
+{
+    const QTextCursor caret = textCursor();
+    if (caret.hasSelection())
+        return;
+    QTextCharFormat format = caret.charFormat();
+    if (!format.hasProperty(kLineEnd))
+        return;
+    format.clearProperty(kLineEnd);
+    setCurrentCharFormat(format);
+}
+
+// Qt's setPlainText gives the whole text the caret's format; the caret goes to the start
+// first, as it would after, without a selection and plain.
+void DocumentBox::replaceContent(const QString& text)
+{
+    setTextCursor(QTextCursor(document()));
+    keepCaretPlain();
+    setPlainText(text);
+}
 
 void DocumentBox::setText(const QString& text)
 {
     m_defaultLineEnd = lineEndUsedThroughout(text);
-    setPlainText(text);
+    replaceContent(text);
 
     // Every break that is not the default line end keeps its own on its format. Not an edit
     // the user made: it cannot be undone. One edit block, so the box lays out once.
@@ -165,7 +219,7 @@ void DocumentBox::setText(const QString& text)
 
 void DocumentBox::clearText()
 {
-    setPlainText(QString());
+    replaceContent(QString());
 }
 
 QString DocumentBox::text() const
@@ -240,31 +294,40 @@ void DocumentBox::insertFromMimeData(const QMimeData* source)
 
 void DocumentBox::keyPressEvent(QKeyEvent* event)
 {
-    // Enter, keypad Enter, and with Shift or Ctrl too (where the box would put a Unicode line
-    // separator, or nothing), start a new line.
-    if (!isEnter(event) || isReadOnly())
+    // A key that makes a line, or whose text holds a line break (a layout or compose key giving
+    // a paragraph separator), makes new breaks; text typed over a selection is put in by the box
+    // too (see keepCaretPlain). Any other key is the box's own.
+    const QString typed = makesLine(event) ? QStringLiteral("\n") : typedText(event);
+    if (isReadOnly() || typed.isEmpty() || (!holdsBreak(typed) && !textCursor().hasSelection()))
         return QPlainTextEdit::keyPressEvent(event);
-    replaceSelection(QStringLiteral("\n"));
+    replaceSelection(typed);
     ensureCursorVisible();
     event->accept();
 }
 
 void DocumentBox::inputMethodEvent(QInputMethodEvent* event)
 {
-    // A commit without a line break (a dead key, a composed letter) is the box's own.
-    if (isReadOnly() || !holdsBreak(event->commitString()))
+    // A preedit alone, or its cancel, is the box's own.
+    if (isReadOnly() || (event->commitString().isEmpty() && event->replacementLength() == 0))
         return QPlainTextEdit::inputMethodEvent(event);
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
+    // The preedit shown so far goes from its line, with the selection: the box's own handler
+    // does that when given nothing in their place. Then the commit goes in as new text, in
+    // place of what the event replaces around the caret, held inside the document.
+    QInputMethodEvent clear;
+    QPlainTextEdit::inputMethodEvent(&clear);
+    cursor = textCursor();
     cursor.removeSelectedText();
-    const int last = document()->characterCount() - 1;
-    const int start = qBound(0, cursor.position() + event->replacementStart(), last);
-    cursor.setPosition(start);
-    cursor.setPosition(qBound(start, start + event->replacementLength(), last), QTextCursor::KeepAnchor);
+    const qint64 last = document()->characterCount() - 1;
+    const qint64 start = qBound<qint64>(0, qint64(cursor.position()) + event->replacementStart(), last);
+    const qint64 end = qBound<qint64>(start, start + event->replacementLength(), last);
+    cursor.setPosition(int(start));
+    cursor.setPosition(int(end), QTextCursor::KeepAnchor);
     insertAsNew(cursor, event->commitString());
     cursor.endEditBlock();
     setTextCursor(cursor);
-    // What is left of the event (the preedit) goes on as the box's own.
+    // What is left of the event (the next preedit) goes on as the box's own.
     QInputMethodEvent rest(event->preeditString(), event->attributes());
     QPlainTextEdit::inputMethodEvent(&rest);
     event->accept();

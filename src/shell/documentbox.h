@@ -51,6 +51,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void keepCaretPlain();
+    void replaceContent(const QString& text);
+
     QString m_defaultLineEnd = QStringLiteral("\r\n");
     TextFormat m_format;
     bool m_pressInSelection = false;

@@ -3,13 +3,16 @@
 #include "platform/textcodec.h"
 #include "shell/documentbox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeySequence>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 
 using namespace saltor;
 using namespace saltor::testing;
@@ -137,6 +140,31 @@ void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch_data()
     row("commit over a selection holding a break", abcr, 1, {"Shift+Right", "Shift+Right", "commit \u00E9"},
         "a\u00E9cd\n");
     row("commit holding a break", abcr, 4, {"commit x\ny"}, "ab\rcx\r\nyd\n");
+    row("commit ending in a break while a preedit shows", "ab\ncd", 2, {"preedit zz", "commit zz\n"},
+        "abzz\n\ncd");
+    row("commit replacing far beyond either end", abcr, 3, {"commit[2147483647,2147483647] x\ny"},
+        "ab\rcd\nx\r\ny");
+
+    // Whatever new text Qt gives the caret's format (letters, key text, the whole text of Open, New
+    // and Clear) takes no terminator from the break the caret stood on, nor from letters typed there.
+    const QString caretOnCr = QStringLiteral("a\r\nb\r");
+    row("Open after the caret stood on a line of its own terminator", caretOnCr, 0,
+        {"Ctrl+End", "open x\r\ny\r\nz"}, "x\r\ny\r\nz");
+    row("Open after a letter typed on such a line", "a\n\r\nb", 2, {"Q", "open x\r\ny\r\nz"},
+        "x\r\ny\r\nz");
+    row("Open with a selection ending on such a line", "a\n\r\nb", 0, {"Shift+Down", "open x\r\ny\r\nz"},
+        "x\r\ny\r\nz");
+    row("New after the caret stood on such a line", caretOnCr, 0, {"Ctrl+End", "menu mnuNew"},
+        "// Created in Saltor Editor by Tavik\r\n");
+    row("Clear there, then typing and Open", caretOnCr, 0, {"Ctrl+End", "menu mnuClear", "Q", "open x\r\ny"},
+        "x\r\ny");
+
+    // Every key that makes a line makes a new break.
+    const QString emptyAfterLf = QStringLiteral("a\n\r\nb");
+    row("key text of a paragraph separator", emptyAfterLf, 2, {"key \u2029"}, "a\n\r\n\r\nb");
+    row("key text holding a line feed", emptyAfterLf, 2, {"key x\ny"}, "a\nx\r\ny\r\nb");
+    row("Shift+AltGr+Enter", "a\r\nb", 3, {"Shift+AltGr+Return", "X"}, "a\r\nb\r\nx");
+    row("Ctrl+AltGr+Enter", "a\r\nb", 3, {"Ctrl+AltGr+Return", "X"}, "a\r\nb\r\nx");
 
     // Form feeds and vertical tabs among many lone CRs, joined and split over a selection.
     const QString feeds = QStringLiteral("a\raa\r\r\r\r\f\r\r\r\r\r\r\r\f\r\r\r\r\r\r");
@@ -146,8 +174,47 @@ void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch_data()
         feeds);
 }
 
-// Through real keys and input-method events on the document's text box, then read as Save
-// writes it.
+namespace {
+
+// Plays one step of a row on the document's text box: a key ("Shift+Down"; "AltGr+" stands for
+// the group-switch modifier), "key TEXT" (a key event bringing that text), "preedit TEXT",
+// "commit TEXT" or "commit[START,LENGTH] TEXT" (input-method events), "open TEXT" (File Open of a
+// file holding TEXT), "menu NAME" (a menu item of Main, its question answered Yes).
+void playStep(Program& program, QPlainTextEdit* edit, const QString& step)
+{
+    const QString argument = step.section(QLatin1Char(' '), 1);
+    const QString verb = step.section(QLatin1Char(' '), 0, 0);
+    if (verb == QLatin1String("preedit")) {
+        QInputMethodEvent event(argument, {});
+        QApplication::sendEvent(edit, &event);
+    } else if (verb.startsWith(QLatin1String("commit"))) {
+        QInputMethodEvent event;
+        const QStringList replacement = verb.section(QLatin1Char('['), 1).remove(QLatin1Char(']')).split(QLatin1Char(','));
+        event.setCommitString(argument, replacement.value(0).toInt(), replacement.value(1).toInt());
+        QApplication::sendEvent(edit, &event);
+    } else if (verb == QLatin1String("key")) {
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, argument, Qt::NoModifier);
+    } else if (verb == QLatin1String("open")) {
+        program.platform.files.insert(QStringLiteral("/mem/second.sqf"), argument.toUtf8());
+        program.platform.fileAnswers.enqueue(QStringLiteral("/mem/second.sqf"));
+        program.main().findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
+    } else if (verb == QLatin1String("menu")) {
+        program.platform.messageAnswers.enqueue(MessageAnswer::Yes);
+        program.main().findChild<QAction*>(argument)->trigger();
+    } else {
+        QString sequence = step;
+        const bool altGr = sequence.contains(QLatin1String("AltGr+"));
+        const QKeyCombination combination = QKeySequence::fromString(sequence.remove(QLatin1String("AltGr+")))[0];
+        QTest::keyClick(edit, combination.key(),
+                        combination.keyboardModifiers() | (altGr ? Qt::GroupSwitchModifier : Qt::NoModifier));
+    }
+}
+
+} // namespace
+
+// Through real keys and input-method events on the document's text box and through Main's
+// commands, then read as Save writes it. No line but the caret's shows an input-method preedit
+// afterwards.
 void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch()
 {
     QFETCH(QString, text);
@@ -161,22 +228,15 @@ void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch()
     setSelection(edit, caret, caret);
     edit->setFocus();
 
-    for (const QString& key : keys) {
-        if (key.startsWith(QLatin1String("preedit ")) || key.startsWith(QLatin1String("commit "))) {
-            const bool commit = key.startsWith(QLatin1String("commit "));
-            QInputMethodEvent event(commit ? QString() : key.mid(8), {});
-            if (commit)
-                event.setCommitString(key.mid(7));
-            QApplication::sendEvent(edit, &event);
-            continue;
-        }
-        const QKeyCombination combination = QKeySequence::fromString(key)[0];
-        QTest::keyClick(edit, combination.key(), combination.keyboardModifiers());
-    }
+    for (const QString& key : keys)
+        playStep(program, edit, key);
 
     QCOMPARE(program.document(), saved);
     if (caretAfter >= 0)
         QCOMPARE(edit->textCursor().position(), caretAfter);
+    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next())
+        if (block != edit->textCursor().block())
+            QCOMPARE(block.layout()->preeditAreaText(), QString());
 }
 
 void DocumentTest::textBetweenPositionsKeepsEachLinesTerminator_data()
