@@ -2,10 +2,10 @@
 
 #include "shell/plaintextbox.h"
 
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -333,29 +333,33 @@ void DocumentBox::inputMethodEvent(QInputMethodEvent* event)
     event->accept();
 }
 
-// A text dragged within the box would arrive as pasted text, and every line break in it would
-// lose its own terminator. So the box starts no drag of its own text: a press inside the
-// selection followed by a move does not drag, and the release puts the caret where it is, as a
-// plain click there does.
-void DocumentBox::mousePressEvent(QMouseEvent* event)
+// Text dragged within the box would arrive as a drop, which is a paste, and every line break
+// in it would lose its own terminator. So the box takes no drop of its own text: the drag shows
+// it cannot land here and ends without an edit. Text dragged in from another program is pasted.
+bool DocumentBox::isOwnDrag(const QDropEvent* event) const
 {
-    const QTextCursor selection = textCursor();
-    const int at = cursorForPosition(event->position().toPoint()).position();
-    m_pressInSelection = event->button() == Qt::LeftButton && selection.hasSelection()
-                         && at >= selection.selectionStart() && at < selection.selectionEnd();
-    QPlainTextEdit::mousePressEvent(event);
+    return event->source() == viewport() || event->source() == this;
 }
 
-void DocumentBox::mouseMoveEvent(QMouseEvent* event)
+void DocumentBox::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!m_pressInSelection)
-        QPlainTextEdit::mouseMoveEvent(event);
+    if (isOwnDrag(event))
+        return event->ignore();
+    QPlainTextEdit::dragEnterEvent(event);
 }
 
-void DocumentBox::mouseReleaseEvent(QMouseEvent* event)
+void DocumentBox::dragMoveEvent(QDragMoveEvent* event)
 {
-    m_pressInSelection = false;
-    QPlainTextEdit::mouseReleaseEvent(event);
+    if (isOwnDrag(event))
+        return event->ignore();
+    QPlainTextEdit::dragMoveEvent(event);
+}
+
+void DocumentBox::dropEvent(QDropEvent* event)
+{
+    if (isOwnDrag(event))
+        return event->ignore();
+    QPlainTextEdit::dropEvent(event);
 }
 
 } // namespace saltor

@@ -46,17 +46,17 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void keepCaretPlain();
     void replaceContent(const QString& text);
+    bool isOwnDrag(const QDropEvent* event) const;
 
     QString m_defaultLineEnd = QStringLiteral("\r\n");
     TextFormat m_format;
-    bool m_pressInSelection = false;
 };
 
 } // namespace saltor

@@ -5,8 +5,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeySequence>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -166,6 +168,12 @@ void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch_data()
     row("Shift+AltGr+Enter", "a\r\nb", 3, {"Shift+AltGr+Return", "X"}, "a\r\nb\r\nx");
     row("Ctrl+AltGr+Enter", "a\r\nb", 3, {"Ctrl+AltGr+Return", "X"}, "a\r\nb\r\nx");
 
+    // The mouse selects as in any text box; a drop from another program is a paste.
+    const QString lines = QStringLiteral("one\ntwo\r\nthree\rfour");
+    row("triple-click on a line, dragged down two lines", lines, 0,
+        {"triple-click 0", "drag to 2", "release", "Delete"}, "four");
+    row("text dropped from another program", lines, 0, {"drop 3 x\ny"}, "one\ntwo\r\nthree\rx\r\nyfour");
+
     // Form feeds and vertical tabs among many lone CRs, joined and split over a selection.
     const QString feeds = QStringLiteral("a\raa\r\r\r\r\f\r\r\r\r\r\r\r\f\r\r\r\r\r\r");
     row("selection deleted in a text of form feeds, then undone", feeds, 0,
@@ -176,14 +184,24 @@ void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch_data()
 
 namespace {
 
+// Where a user points at line number `line` of the box: on its first letter.
+QPoint pointAt(QPlainTextEdit* edit, int line)
+{
+    const QTextCursor start(edit->document()->findBlockByNumber(line));
+    return edit->cursorRect(start).center() + QPoint(3, 0);
+}
+
 // Plays one step of a row on the document's text box: a key ("Shift+Down"; "AltGr+" stands for
 // the group-switch modifier), "key TEXT" (a key event bringing that text), "preedit TEXT",
 // "commit TEXT" or "commit[START,LENGTH] TEXT" (input-method events), "open TEXT" (File Open of a
-// file holding TEXT), "menu NAME" (a menu item of Main, its question answered Yes).
-void playStep(Program& program, QPlainTextEdit* edit, const QString& step)
+// file holding TEXT), "menu NAME" (a menu item of Main, its question answered Yes), and the mouse:
+// "triple-click LINE", "drag to LINE", "release", "drop LINE TEXT" (text dropped by another
+// program at the start of a line).
+void playStep(Program& program, QPlainTextEdit* edit, const QString& step, QPoint& pointer)
 {
     const QString argument = step.section(QLatin1Char(' '), 1);
     const QString verb = step.section(QLatin1Char(' '), 0, 0);
+    QWidget* viewport = edit->viewport();
     if (verb == QLatin1String("preedit")) {
         QInputMethodEvent event(argument, {});
         QApplication::sendEvent(edit, &event);
@@ -201,6 +219,23 @@ void playStep(Program& program, QPlainTextEdit* edit, const QString& step)
     } else if (verb == QLatin1String("menu")) {
         program.platform.messageAnswers.enqueue(MessageAnswer::Yes);
         program.main().findChild<QAction*>(argument)->trigger();
+    } else if (verb == QLatin1String("triple-click")) {
+        pointer = pointAt(edit, argument.toInt());
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, pointer);
+        QTest::mousePress(viewport, Qt::LeftButton, {}, pointer);
+    } else if (verb == QLatin1String("drag")) {
+        pointer = pointAt(edit, argument.section(QLatin1Char(' '), 1).toInt());
+        QTest::mouseMove(viewport, pointer);
+    } else if (verb == QLatin1String("release")) {
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, pointer);
+    } else if (verb == QLatin1String("drop")) {
+        QMimeData data;
+        data.setText(argument.section(QLatin1Char(' '), 1));
+        const QPoint at = pointAt(edit, argument.section(QLatin1Char(' '), 0, 0).toInt()) - QPoint(3, 0);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &drop);
     } else {
         QString sequence = step;
         const bool altGr = sequence.contains(QLatin1String("AltGr+"));
@@ -212,8 +247,8 @@ void playStep(Program& program, QPlainTextEdit* edit, const QString& step)
 
 } // namespace
 
-// Through real keys and input-method events on the document's text box and through Main's
-// commands, then read as Save writes it. No line but the caret's shows an input-method preedit
+// Through real keys, input-method events and the mouse on the document's text box and through
+// Main's commands, then read as Save writes it. No line but the caret's shows an input-method preedit
 // afterwards.
 void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch()
 {
@@ -228,8 +263,9 @@ void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch()
     setSelection(edit, caret, caret);
     edit->setFocus();
 
+    QPoint pointer;
     for (const QString& key : keys)
-        playStep(program, edit, key);
+        playStep(program, edit, key, pointer);
 
     QCOMPARE(program.document(), saved);
     if (caretAfter >= 0)
