@@ -74,38 +74,67 @@ QString lineEndUsedThroughout(const QString& text)
     return QStringLiteral("\r\n");
 }
 
-// The terminators of the breaks met in one reading of the Document. Where no format of the
-// Document holds a terminator (a file of one convention), every break has the default line
-// end, and no break is looked into; elsewhere the breaks share a few formats, and each format
-// is looked into once.
+// The terminators of the line breaks met in one reading of the Document, in order from the
+// break that ends a given block. Where no format of the Document holds a terminator (a file of
+// one convention), every break has the default line end and no block is looked into; elsewhere
+// the breaks share a few formats, each looked into once, and the reading walks the blocks for
+// their formats alone.
 class Terminators {
 public:
-    Terminators(const QTextDocument* document, const QString& defaultLineEnd) : m_default(defaultLineEnd)
+    Terminators(const QTextDocument* document, const QTextBlock& first, const QString& defaultLineEnd)
+        : m_block(first), m_default(defaultLineEnd)
     {
         const QList<QTextFormat> formats = document->allFormats();
         m_allDefault = std::none_of(formats.begin(), formats.end(),
                                     [](const QTextFormat& format) { return format.hasProperty(kLineEnd); });
     }
 
-    // The terminator of the break in front of block.
-    const QString& before(const QTextBlock& block)
+    bool allDefault() const { return m_allDefault; }
+    const QString& defaultLineEnd() const { return m_default; }
+
+    // The terminator of the next line break.
+    const QString& next()
     {
         if (m_allDefault)
             return m_default;
-        const int format = block.charFormatIndex();
+        m_block = m_block.next();
+        const int format = m_block.charFormatIndex();
         for (const auto& [index, terminator] : m_seen)
             if (index == format)
                 return terminator;
-        const QVariant code = block.charFormat().property(kLineEnd);
+        const QVariant code = m_block.charFormat().property(kLineEnd);
         m_seen.append({format, code.isValid() ? terminatorOf(code.toInt()) : m_default});
         return m_seen.last().second;
     }
 
 private:
+    QTextBlock m_block;
     QString m_default;
     bool m_allDefault = false;
     QVarLengthArray<std::pair<int, QString>, 8> m_seen;
 };
+
+// raw, which holds `breaks` line breaks as U+2029, with each written as its terminator: one
+// pass over it, as Qt makes its own plain text.
+QString withTerminators(QString raw, qsizetype breaks, Terminators& terminators)
+{
+    if (terminators.allDefault() && terminators.defaultLineEnd().size() == 1)
+        return raw.replace(QChar::ParagraphSeparator, terminators.defaultLineEnd().front());
+    QString out(raw.size() + breaks, Qt::Uninitialized);
+    QChar* to = out.data();
+    const QStringView rest(raw);
+    qsizetype done = 0;
+    for (qsizetype at = rest.indexOf(QChar::ParagraphSeparator); at >= 0;
+         at = rest.indexOf(QChar::ParagraphSeparator, done)) {
+        to = std::copy(rest.begin() + done, rest.begin() + at, to);
+        const QString& terminator = terminators.next();
+        to = std::copy(terminator.begin(), terminator.end(), to);
+        done = at + 1;
+    }
+    to = std::copy(rest.begin() + done, rest.end(), to);
+    out.truncate(to - out.constData());
+    return out;
+}
 
 // Puts text in place of the cursor's selection, every line break in it a new one: in the plain
 // format, which holds no terminator, so that it takes the default line end. (The box would
@@ -224,18 +253,9 @@ void DocumentBox::clearText()
 
 QString DocumentBox::text() const
 {
-    // The whole of it, without the range arithmetic of text(from, to): a third faster on a
-    // save of 10 MB.
     const QTextDocument* doc = document();
-    QString out;
-    out.reserve(doc->characterCount() + doc->blockCount());
-    Terminators terminators(doc, m_defaultLineEnd);
-    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
-        out += block.text();
-        if (block.next().isValid())
-            out += terminators.before(block.next());
-    }
-    return out;
+    Terminators terminators(doc, doc->begin(), m_defaultLineEnd);
+    return withTerminators(doc->toRawText(), doc->blockCount() - 1, terminators);
 }
 
 QString DocumentBox::text(int from, int to) const
@@ -244,17 +264,22 @@ QString DocumentBox::text(int from, int to) const
     const int last = doc->characterCount() - 1;
     const int start = qBound(0, qMin(from, to), last);
     const int end = qBound(0, qMax(from, to), last);
-    QString out;
-    Terminators terminators(doc, m_defaultLineEnd);
-    for (QTextBlock block = doc->findBlock(start); block.isValid() && block.position() <= end;
-         block = block.next()) {
-        const int blockEnd = block.position() + block.length() - 1;
-        const int first = qMax(start, block.position()) - block.position();
-        out += QStringView(block.text()).mid(first, qMin(end, blockEnd) - block.position() - first);
-        if (blockEnd < end)
-            out += terminators.before(block.next());
+    // The characters between: the cursor reads them fragment by fragment, the raw text reads
+    // the whole document at a much lower cost per character; so a cursor for a range up to an
+    // eighth of the document.
+    QString raw;
+    if (qint64(end - start) * 8 < last) {
+        QTextCursor range = textCursor();
+        range.setPosition(start);
+        range.setPosition(end, QTextCursor::KeepAnchor);
+        raw = range.selectedText();
+    } else {
+        raw = doc->toRawText().mid(start, end - start);
     }
-    return out;
+    // Every line break is one character of the raw text, and ends one block.
+    const QTextBlock first = doc->findBlock(start);
+    Terminators terminators(doc, first, m_defaultLineEnd);
+    return withTerminators(std::move(raw), doc->findBlock(end).blockNumber() - first.blockNumber(), terminators);
 }
 
 QString DocumentBox::selectedText() const

@@ -280,8 +280,10 @@ void DocumentTest::textBetweenPositionsKeepsEachLinesTerminator_data()
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
     QTest::addColumn<QString>("text");
-    // a CRLF bc LF d CR: the box's positions a0 1 b2 c3 4 d5 6, and the end at 7.
-    QTest::newRow("everything") << 0 << 7 << "a\r\nbc\nd\r";
+    // a CRLF bc LF d CR and a line of 100 x: the box's positions a0 1 b2 c3 4 d5 6, x from 7, and
+    // the end at 107. A short range is read otherwise than a long one.
+    QTest::newRow("everything") << 0 << 107 << QStringLiteral("a\r\nbc\nd\r") + QString(100, QLatin1Char('x'));
+    QTest::newRow("the first lines") << 0 << 7 << "a\r\nbc\nd\r";
     QTest::newRow("backwards") << 4 << 1 << "\r\nbc";
     QTest::newRow("inside a line") << 2 << 3 << "b";
     QTest::newRow("from a break's start") << 4 << 6 << "\nd";
@@ -296,7 +298,7 @@ void DocumentTest::textBetweenPositionsKeepsEachLinesTerminator()
     QFETCH(int, to);
     QFETCH(QString, text);
     DocumentBox document;
-    document.setText(QStringLiteral("a\r\nbc\nd\r"));
+    document.setText(QStringLiteral("a\r\nbc\nd\r") + QString(100, QLatin1Char('x')));
     QCOMPARE(document.text(from, to), text);
 }
 
