@@ -221,13 +221,27 @@ void DocumentBox::setText(const QString& text)
     replaceContent(text);
 
     // Every break that is not the default line end keeps its own on its format. Not an edit
-    // the user made: it cannot be undone. One edit block, so the box lays out once.
+    // the user made: it cannot be undone. One edit block, so the box lays out once. Breaks in a
+    // row that share a terminator take it in one step: a cursor sets the format of every break
+    // in its selection.
     const int defaultCode = codeOf(m_defaultLineEnd);
     QTextDocument* doc = document();
     doc->setUndoRedoEnabled(false);
     QTextCursor cursor(doc);
     cursor.beginEditBlock();
+    int runCode = defaultCode;
+    int runFirst = 0; // the start of the line after the run's first break
+    const auto endRun = [&](int runLast) {
+        if (runCode == defaultCode)
+            return;
+        QTextCharFormat format;
+        format.setProperty(kLineEnd, runCode);
+        cursor.setPosition(runFirst);
+        cursor.setPosition(runLast, QTextCursor::KeepAnchor);
+        cursor.mergeBlockCharFormat(format);
+    };
     qsizetype at = 0;
+    int lineStart = 0;
     for (QTextBlock block = doc->begin(); block.next().isValid(); block = block.next()) {
         at += block.length() - 1;
         if (at >= text.size() || !breaksLine(text.at(at)))
@@ -235,13 +249,15 @@ void DocumentBox::setText(const QString& text)
         qsizetype length = 0;
         const int code = breakAt(text, at, &length);
         at += length;
-        if (code == defaultCode)
+        const int previousLineStart = lineStart;
+        lineStart += block.length();
+        if (code == runCode)
             continue;
-        cursor.setPosition(block.next().position());
-        QTextCharFormat format = cursor.blockCharFormat();
-        format.setProperty(kLineEnd, code);
-        cursor.setBlockCharFormat(format);
+        endRun(previousLineStart);
+        runCode = code;
+        runFirst = lineStart;
     }
+    endRun(lineStart);
     cursor.endEditBlock();
     doc->setUndoRedoEnabled(true);
 }
