@@ -114,25 +114,34 @@ private:
     QVarLengthArray<std::pair<int, QString>, 8> m_seen;
 };
 
-// raw, which holds `breaks` line breaks as U+2029, with each written as its terminator: one
-// pass over it, as Qt makes its own plain text.
+// raw with each line break (U+2029) written as its terminator: one pass over it, as Qt makes
+// its own plain text. `breaks`, the number of line breaks, sizes the result (which would grow,
+// should the raw text hold more).
 QString withTerminators(QString raw, qsizetype breaks, Terminators& terminators)
 {
     if (terminators.allDefault() && terminators.defaultLineEnd().size() == 1)
         return raw.replace(QChar::ParagraphSeparator, terminators.defaultLineEnd().front());
     QString out(raw.size() + breaks, Qt::Uninitialized);
-    QChar* to = out.data();
+    QChar* data = out.data();
+    qsizetype size = 0;
+    const auto put = [&](QStringView piece) {
+        if (out.size() - size < piece.size()) {
+            out.resize(2 * (size + piece.size()));
+            data = out.data();
+        }
+        std::copy(piece.begin(), piece.end(), data + size);
+        size += piece.size();
+    };
     const QStringView rest(raw);
     qsizetype done = 0;
     for (qsizetype at = rest.indexOf(QChar::ParagraphSeparator); at >= 0;
          at = rest.indexOf(QChar::ParagraphSeparator, done)) {
-        to = std::copy(rest.begin() + done, rest.begin() + at, to);
-        const QString& terminator = terminators.next();
-        to = std::copy(terminator.begin(), terminator.end(), to);
+        put(rest.mid(done, at - done));
+        put(terminators.next());
         done = at + 1;
     }
-    to = std::copy(rest.begin() + done, rest.end(), to);
-    out.truncate(to - out.constData());
+    put(rest.mid(done));
+    out.truncate(size);
     return out;
 }
 
