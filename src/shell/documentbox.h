@@ -14,7 +14,8 @@ namespace saltor {
 // format, wherever it differs from the default line end. Whatever removes, restores or moves
 // a break (any deletion, Undo, Redo, an input method) carries its terminator with it; only a
 // new break is made here, and takes the default line end: CRLF, or the file's own when it
-// used one convention throughout.
+// used one convention throughout. No new text takes a terminator from the caret, and the box
+// takes no drop of its own text.
 class DocumentBox : public QPlainTextEdit {
     Q_OBJECT
 public:
