@@ -4,7 +4,18 @@
 
 namespace saltor::bench {
 
-QString scriptOfSize(qsizetype bytes, bool mixedLineEnds)
+namespace {
+
+// The line end of line number `line`, counted from 1.
+QLatin1String lineEnd(LineEnds lineEnds, int line)
+{
+    const bool lf = (lineEnds == LineEnds::Alternating && line % 2 == 0) || (lineEnds == LineEnds::LfButOne && line != 1);
+    return lf ? QLatin1String("\n") : QLatin1String("\r\n");
+}
+
+} // namespace
+
+QString scriptOfSize(qsizetype bytes, LineEnds lineEnds)
 {
     // 58 characters and CRLF: one 60-byte statement line.
     const QString line = QStringLiteral("tsk%1 = player createSimpleTask [\"Seize the bridge\"];");
@@ -15,7 +26,18 @@ QString scriptOfSize(qsizetype bytes, bool mixedLineEnds)
         QString statement = line.arg(i++ % 100000, 5, 10, QLatin1Char('0'));
         statement.resize(58, QLatin1Char(' '));
         text += statement;
-        text += mixedLineEnds && i % 2 == 0 ? QLatin1String("\n") : QLatin1String("\r\n");
+        text += lineEnd(lineEnds, i);
+    }
+    return text;
+}
+
+QString shortLines(int count, LineEnds lineEnds)
+{
+    QString text;
+    text.reserve(qsizetype(count) * 4);
+    for (int i = 0; i < count; ++i) {
+        text += QLatin1String("x;");
+        text += lineEnd(lineEnds, i + 1);
     }
     return text;
 }

@@ -9,9 +9,14 @@
 
 namespace saltor::bench {
 
-// A script of 60-character lines ended by CRLF, about `bytes` long; with mixedLineEnds, every
-// second line ends in LF instead.
-QString scriptOfSize(qsizetype bytes, bool mixedLineEnds = false);
+// How the lines of a script end: all in CRLF, alternately in CRLF and LF, or all in LF but one
+// in CRLF (so that every line end but one differs from the default).
+enum class LineEnds { CrLf, Alternating, LfButOne };
+
+// A script of 60-character lines, about `bytes` long.
+QString scriptOfSize(qsizetype bytes, LineEnds lineEnds = LineEnds::CrLf);
+// A script of `count` lines of two characters.
+QString shortLines(int count, LineEnds lineEnds);
 
 // Prints the console report and keeps each benchmark's real time per iteration (seconds),
 // so ratios between benchmarks of one run can be printed at the end.

@@ -2,10 +2,10 @@
 
 #include "shell/plaintextbox.h"
 
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -74,38 +74,76 @@ QString lineEndUsedThroughout(const QString& text)
     return QStringLiteral("\r\n");
 }
 
-// The terminators of the breaks met in one reading of the Document. Where no format of the
-// Document holds a terminator (a file of one convention), every break has the default line
-// end, and no break is looked into; elsewhere the breaks share a few formats, and each format
-// is looked into once.
+// The terminators of the line breaks met in one reading of the Document, in order from the
+// break that ends a given block. Where no format of the Document holds a terminator (a file of
+// one convention), every break has the default line end and no block is looked into; elsewhere
+// the breaks share a few formats, each looked into once, and the reading walks the blocks for
+// their formats alone.
 class Terminators {
 public:
-    Terminators(const QTextDocument* document, const QString& defaultLineEnd) : m_default(defaultLineEnd)
+    Terminators(const QTextDocument* document, const QTextBlock& first, const QString& defaultLineEnd)
+        : m_block(first), m_default(defaultLineEnd)
     {
         const QList<QTextFormat> formats = document->allFormats();
         m_allDefault = std::none_of(formats.begin(), formats.end(),
                                     [](const QTextFormat& format) { return format.hasProperty(kLineEnd); });
     }
 
-    // The terminator of the break in front of block.
-    const QString& before(const QTextBlock& block)
+    bool allDefault() const { return m_allDefault; }
+    const QString& defaultLineEnd() const { return m_default; }
+
+    // The terminator of the next line break.
+    const QString& next()
     {
         if (m_allDefault)
             return m_default;
-        const int format = block.charFormatIndex();
+        m_block = m_block.next();
+        const int format = m_block.charFormatIndex();
         for (const auto& [index, terminator] : m_seen)
             if (index == format)
                 return terminator;
-        const QVariant code = block.charFormat().property(kLineEnd);
+        const QVariant code = m_block.charFormat().property(kLineEnd);
         m_seen.append({format, code.isValid() ? terminatorOf(code.toInt()) : m_default});
         return m_seen.last().second;
     }
 
 private:
+    QTextBlock m_block;
     QString m_default;
     bool m_allDefault = false;
     QVarLengthArray<std::pair<int, QString>, 8> m_seen;
 };
+
+// raw with each line break (U+2029) written as its terminator: one pass over it, as Qt makes
+// its own plain text. `breaks`, the number of line breaks, sizes the result (which would grow,
+// should the raw text hold more).
+QString withTerminators(QString raw, qsizetype breaks, Terminators& terminators)
+{
+    if (terminators.allDefault() && terminators.defaultLineEnd().size() == 1)
+        return raw.replace(QChar::ParagraphSeparator, terminators.defaultLineEnd().front());
+    QString out(raw.size() + breaks, Qt::Uninitialized);
+    QChar* data = out.data();
+    qsizetype size = 0;
+    const auto put = [&](QStringView piece) {
+        if (out.size() - size < piece.size()) {
+            out.resize(2 * (size + piece.size()));
+            data = out.data();
+        }
+        std::copy(piece.begin(), piece.end(), data + size);
+        size += piece.size();
+    };
+    const QStringView rest(raw);
+    qsizetype done = 0;
+    for (qsizetype at = rest.indexOf(QChar::ParagraphSeparator); at >= 0;
+         at = rest.indexOf(QChar::ParagraphSeparator, done)) {
+        put(rest.mid(done, at - done));
+        put(terminators.next());
+        done = at + 1;
+    }
+    put(rest.mid(done));
+    out.truncate(size);
+    return out;
+}
 
 // Puts text in place of the cursor's selection, every line break in it a new one: in the plain
 // format, which holds no terminator, so that it takes the default line end. (The box would
@@ -115,12 +153,30 @@ void insertAsNew(QTextCursor& cursor, const QString& text)
     cursor.insertText(text, QTextCharFormat());
 }
 
-bool isEnter(const QKeyEvent* key)
+// Enter and keypad Enter under every modifier with which Qt makes a paragraph or a line
+// separator of them (Shift, the group switch of AltGr, the keypad), and with Ctrl too, which
+// the box would otherwise ignore.
+bool makesLine(const QKeyEvent* key)
 {
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    const Qt::KeyboardModifiers others =
-        key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier | Qt::ControlModifier);
-    return enter && others == Qt::NoModifier;
+    const QKeyEvent withoutCtrl(key->type(), key->key(), key->modifiers() & ~Qt::ControlModifier);
+    return withoutCtrl.matches(QKeySequence::InsertParagraphSeparator)
+           || withoutCtrl.matches(QKeySequence::InsertLineSeparator);
+}
+
+// The text Qt types for a key: none for a Ctrl or Ctrl+Shift chord, which it leaves to
+// shortcuts, nor for text that starts with a control or unassigned character.
+QString typedText(const QKeyEvent* key)
+{
+    const QString text = key->text();
+    if (text.isEmpty())
+        return QString();
+    const QChar first = text.front();
+    const bool chord = key->modifiers() == Qt::ControlModifier
+                       || key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+    const bool typed = first.category() == QChar::Other_Format
+                       || (!chord && (first.isPrint() || first.category() == QChar::Other_PrivateUse
+                                      || (first.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate())));
+    return typed ? text : QString();
 }
 
 bool holdsBreak(const QString& text)
@@ -130,21 +186,71 @@ bool holdsBreak(const QString& text)
 
 } // namespace
 
-DocumentBox::DocumentBox(QWidget* parent) : QPlainTextEdit(parent) {}
+DocumentBox::DocumentBox(QWidget* parent) : QPlainTextEdit(parent)
+{
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &DocumentBox::keepCaretPlain);
+    connect(this, &QPlainTextEdit::selectionChanged, this, &DocumentBox::keepCaretPlain);
+    connect(document(), &QTextDocument::contentsChanged, this, &DocumentBox::keepCaretPlain);
+}
+
+// Qt gives new text the caret's character format: letters typed, key text, input-method text,
+// and the whole new text of setPlainText (Open, New, Clear). That format is the one set on
+// the caret since it last moved, or else that of the text before it: at the start of an empty
+// line, the line break in front, terminator and all, and after letters typed there, theirs.
+// Qt drops a set format whenever the caret moves or an edit shifts it; so after every move and
+// every edit the caret, standing without a selection, is given its format without the
+// terminator, and no text the box did not make itself can take one. A caret with a selection
+// cannot hold a format of its own (setting one formats the selected text); there Qt takes the
+// format at the selection's end. So text that replaces a selection is put in by the box itself
+// (typed keys, input-method commits), and Open, New and Clear drop the selection first.
+void DocumentBox::keepCaretPlain()
+{
+    const QTextCursor caret = textCursor();
+    if (caret.hasSelection())
+        return;
+    QTextCharFormat format = caret.charFormat();
+    if (!format.hasProperty(kLineEnd))
+        return;
+    format.clearProperty(kLineEnd);
+    setCurrentCharFormat(format);
+}
+
+// Qt's setPlainText gives the whole text the caret's format; the caret goes to the start
+// first, as it would after, without a selection and plain.
+void DocumentBox::replaceContent(const QString& text)
+{
+    setTextCursor(QTextCursor(document()));
+    keepCaretPlain();
+    setPlainText(text);
+}
 
 void DocumentBox::setText(const QString& text)
 {
     m_defaultLineEnd = lineEndUsedThroughout(text);
-    setPlainText(text);
+    replaceContent(text);
 
     // Every break that is not the default line end keeps its own on its format. Not an edit
-    // the user made: it cannot be undone. One edit block, so the box lays out once.
+    // the user made: it cannot be undone. One edit block, so the box lays out once. Breaks in a
+    // row that share a terminator take it in one step: a cursor sets the format of every break
+    // in its selection.
     const int defaultCode = codeOf(m_defaultLineEnd);
     QTextDocument* doc = document();
     doc->setUndoRedoEnabled(false);
     QTextCursor cursor(doc);
     cursor.beginEditBlock();
+    int runCode = defaultCode;
+    int runFirst = 0; // the start of the line after the run's first break
+    const auto endRun = [&](int runLast) {
+        if (runCode == defaultCode)
+            return;
+        QTextCharFormat format;
+        format.setProperty(kLineEnd, runCode);
+        cursor.setPosition(runFirst);
+        cursor.setPosition(runLast, QTextCursor::KeepAnchor);
+        cursor.mergeBlockCharFormat(format);
+    };
     qsizetype at = 0;
+    int lineStart = 0;
     for (QTextBlock block = doc->begin(); block.next().isValid(); block = block.next()) {
         at += block.length() - 1;
         if (at >= text.size() || !breaksLine(text.at(at)))
@@ -152,36 +258,29 @@ void DocumentBox::setText(const QString& text)
         qsizetype length = 0;
         const int code = breakAt(text, at, &length);
         at += length;
-        if (code == defaultCode)
+        const int previousLineStart = lineStart;
+        lineStart += block.length();
+        if (code == runCode)
             continue;
-        cursor.setPosition(block.next().position());
-        QTextCharFormat format = cursor.blockCharFormat();
-        format.setProperty(kLineEnd, code);
-        cursor.setBlockCharFormat(format);
+        endRun(previousLineStart);
+        runCode = code;
+        runFirst = lineStart;
     }
+    endRun(lineStart);
     cursor.endEditBlock();
     doc->setUndoRedoEnabled(true);
 }
 
 void DocumentBox::clearText()
 {
-    setPlainText(QString());
+    replaceContent(QString());
 }
 
 QString DocumentBox::text() const
 {
-    // The whole of it, without the range arithmetic of text(from, to): a third faster on a
-    // save of 10 MB.
     const QTextDocument* doc = document();
-    QString out;
-    out.reserve(doc->characterCount() + doc->blockCount());
-    Terminators terminators(doc, m_defaultLineEnd);
-    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
-        out += block.text();
-        if (block.next().isValid())
-            out += terminators.before(block.next());
-    }
-    return out;
+    Terminators terminators(doc, doc->begin(), m_defaultLineEnd);
+    return withTerminators(doc->toRawText(), doc->blockCount() - 1, terminators);
 }
 
 QString DocumentBox::text(int from, int to) const
@@ -190,17 +289,22 @@ QString DocumentBox::text(int from, int to) const
     const int last = doc->characterCount() - 1;
     const int start = qBound(0, qMin(from, to), last);
     const int end = qBound(0, qMax(from, to), last);
-    QString out;
-    Terminators terminators(doc, m_defaultLineEnd);
-    for (QTextBlock block = doc->findBlock(start); block.isValid() && block.position() <= end;
-         block = block.next()) {
-        const int blockEnd = block.position() + block.length() - 1;
-        const int first = qMax(start, block.position()) - block.position();
-        out += QStringView(block.text()).mid(first, qMin(end, blockEnd) - block.position() - first);
-        if (blockEnd < end)
-            out += terminators.before(block.next());
+    // The characters between: the cursor reads them fragment by fragment, the raw text reads
+    // the whole document at a much lower cost per character; so a cursor for a range up to an
+    // eighth of the document.
+    QString raw;
+    if (qint64(end - start) * 8 < last) {
+        QTextCursor range = textCursor();
+        range.setPosition(start);
+        range.setPosition(end, QTextCursor::KeepAnchor);
+        raw = range.selectedText();
+    } else {
+        raw = doc->toRawText().mid(start, end - start);
     }
-    return out;
+    // Every line break is one character of the raw text, and ends one block.
+    const QTextBlock first = doc->findBlock(start);
+    Terminators terminators(doc, first, m_defaultLineEnd);
+    return withTerminators(std::move(raw), doc->findBlock(end).blockNumber() - first.blockNumber(), terminators);
 }
 
 QString DocumentBox::selectedText() const
@@ -240,59 +344,72 @@ void DocumentBox::insertFromMimeData(const QMimeData* source)
 
 void DocumentBox::keyPressEvent(QKeyEvent* event)
 {
-    // Enter, keypad Enter, and with Shift or Ctrl too (where the box would put a Unicode line
-    // separator, or nothing), start a new line.
-    if (!isEnter(event) || isReadOnly())
+    // A key that makes a line, or whose text holds a line break (a layout or compose key giving
+    // a paragraph separator), makes new breaks; text typed over a selection is put in by the box
+    // too (see keepCaretPlain). Any other key is the box's own.
+    const QString typed = makesLine(event) ? QStringLiteral("\n") : typedText(event);
+    if (isReadOnly() || typed.isEmpty() || (!holdsBreak(typed) && !textCursor().hasSelection()))
         return QPlainTextEdit::keyPressEvent(event);
-    replaceSelection(QStringLiteral("\n"));
+    replaceSelection(typed);
     ensureCursorVisible();
     event->accept();
 }
 
 void DocumentBox::inputMethodEvent(QInputMethodEvent* event)
 {
-    // A commit without a line break (a dead key, a composed letter) is the box's own.
-    if (isReadOnly() || !holdsBreak(event->commitString()))
+    // A preedit alone, or its cancel, is the box's own.
+    if (isReadOnly() || (event->commitString().isEmpty() && event->replacementLength() == 0))
         return QPlainTextEdit::inputMethodEvent(event);
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
+    // The preedit shown so far goes from its line, with the selection: the box's own handler
+    // does that when given nothing in their place. Then the commit goes in as new text, in
+    // place of what the event replaces around the caret, held inside the document.
+    QInputMethodEvent clear;
+    QPlainTextEdit::inputMethodEvent(&clear);
+    cursor = textCursor();
     cursor.removeSelectedText();
-    const int last = document()->characterCount() - 1;
-    const int start = qBound(0, cursor.position() + event->replacementStart(), last);
-    cursor.setPosition(start);
-    cursor.setPosition(qBound(start, start + event->replacementLength(), last), QTextCursor::KeepAnchor);
+    const qint64 last = document()->characterCount() - 1;
+    const qint64 start = qBound<qint64>(0, qint64(cursor.position()) + event->replacementStart(), last);
+    const qint64 end = qBound<qint64>(start, start + event->replacementLength(), last);
+    cursor.setPosition(int(start));
+    cursor.setPosition(int(end), QTextCursor::KeepAnchor);
     insertAsNew(cursor, event->commitString());
     cursor.endEditBlock();
     setTextCursor(cursor);
-    // What is left of the event (the preedit) goes on as the box's own.
+    // What is left of the event (the next preedit) goes on as the box's own.
     QInputMethodEvent rest(event->preeditString(), event->attributes());
     QPlainTextEdit::inputMethodEvent(&rest);
     event->accept();
 }
 
-// A text dragged within the box would arrive as pasted text, and every line break in it would
-// lose its own terminator. So the box starts no drag of its own text: a press inside the
-// selection followed by a move does not drag, and the release puts the caret where it is, as a
-// plain click there does.
-void DocumentBox::mousePressEvent(QMouseEvent* event)
+// Text dragged within the box would arrive as a drop, which is a paste, and every line break
+// in it would lose its own terminator. So the box takes no drop of its own text: the drag shows
+// it cannot land here and ends without an edit. Text dragged in from another program is pasted.
+bool DocumentBox::isOwnDrag(const QDropEvent* event) const
 {
-    const QTextCursor selection = textCursor();
-    const int at = cursorForPosition(event->position().toPoint()).position();
-    m_pressInSelection = event->button() == Qt::LeftButton && selection.hasSelection()
-                         && at >= selection.selectionStart() && at < selection.selectionEnd();
-    QPlainTextEdit::mousePressEvent(event);
+    return event->source() == viewport() || event->source() == this;
 }
 
-void DocumentBox::mouseMoveEvent(QMouseEvent* event)
+void DocumentBox::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!m_pressInSelection)
-        QPlainTextEdit::mouseMoveEvent(event);
+    if (isOwnDrag(event))
+        return event->ignore();
+    QPlainTextEdit::dragEnterEvent(event);
 }
 
-void DocumentBox::mouseReleaseEvent(QMouseEvent* event)
+void DocumentBox::dragMoveEvent(QDragMoveEvent* event)
 {
-    m_pressInSelection = false;
-    QPlainTextEdit::mouseReleaseEvent(event);
+    if (isOwnDrag(event))
+        return event->ignore();
+    QPlainTextEdit::dragMoveEvent(event);
+}
+
+void DocumentBox::dropEvent(QDropEvent* event)
+{
+    if (isOwnDrag(event))
+        return event->ignore();
+    QPlainTextEdit::dropEvent(event);
 }
 
 } // namespace saltor

@@ -14,7 +14,8 @@ namespace saltor {
 // format, wherever it differs from the default line end. Whatever removes, restores or moves
 // a break (any deletion, Undo, Redo, an input method) carries its terminator with it; only a
 // new break is made here, and takes the default line end: CRLF, or the file's own when it
-// used one convention throughout.
+// used one convention throughout. No new text takes a terminator from the caret, and the box
+// takes no drop of its own text.
 class DocumentBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -46,14 +47,17 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    void keepCaretPlain();
+    void replaceContent(const QString& text);
+    bool isOwnDrag(const QDropEvent* event) const;
+
     QString m_defaultLineEnd = QStringLiteral("\r\n");
     TextFormat m_format;
-    bool m_pressInSelection = false;
 };
 
 } // namespace saltor

@@ -24,10 +24,11 @@ e2e_wait_gone '^Replacing \.\.\.$'
 e2e_expect_file "$WORK/typed briefing.sqf" \
     '// Created in Saltor Editor by Tavik\r\ntsk1 = player createSimpleTask ["Seize Guglovo"]'
 
-# A file with mixed line ends, opened through the real Open dialog. Its first line, selected,
-# is dragged with the mouse to the end of the last line: the document takes no drag of its own
-# text (a move there would turn every line end in between into the default one), so the file
-# saved under another name is byte-identical.
+# A file with mixed line ends, opened through the real Open dialog. Selected text is dragged
+# with the mouse onto a later line, twice: the first line, pressed on its letters, and the first
+# two lines, pressed far right of the second (where a press still lands in the selection). The
+# document takes no drop of its own text (a move there would turn every line end in between
+# into the default one), so the file saved under another name is byte-identical.
 printf 'aaaa\r\nbc\nd\r\nef\ngh' > "$WORK/mixed.sqf"
 e2e_keys ctrl+o
 open_dialog="$(e2e_wait_window '^Open$')"
@@ -38,19 +39,26 @@ e2e_type "$WORK/mixed.sqf"
 e2e_keys Return
 e2e_wait_gone '^Open$'
 e2e_wait_active "$MAIN_WINDOW"
+# drag X Y TO-X TO-Y: a press at X,Y inside Main's client area, ten moves at a hand's pace to
+# TO-X,TO-Y, a release. Lines of the document stand 13 pixels apart, the first at y 56. The
+# check is that nothing happens, so the last pause gives a drop that should not be there the
+# time to land.
+drag() {
+    local step
+    xdotool mousemove --window "$MAIN_WINDOW" "$1" "$2" mousedown 1
+    sleep 0.2
+    for step in $(seq 10); do
+        xdotool mousemove --window "$MAIN_WINDOW" $(($1 + ($3 - $1) * step / 10)) $(($2 + ($4 - $2) * step / 10))
+        sleep 0.05
+    done
+    xdotool mouseup 1
+    xdotool mousemove 0 0
+    sleep 0.3
+}
 e2e_keys ctrl+Home shift+End
-# Inside Main's client area: "aaaa" on the first line of the document, then down to the fifth.
-# The pauses give the drag a hand's pace. The check is that nothing happens, so the last pause
-# gives a drop that should not be there the time to land before the save.
-xdotool mousemove --window "$MAIN_WINDOW" 225 56 mousedown 1
-sleep 0.2
-for step in $(seq 10); do
-    xdotool mousemove --window "$MAIN_WINDOW" $((225 + step * 3)) $((56 + step * 5))
-    sleep 0.05
-done
-xdotool mouseup 1
-xdotool mousemove 0 0
-sleep 0.3
+drag 225 56 255 106
+e2e_keys ctrl+Home shift+Down shift+End
+drag 600 69 225 95
 e2e_save_as "$WORK/mixed copy.sqf"
 e2e_expect_file "$WORK/mixed copy.sqf" 'aaaa\r\nbc\nd\r\nef\ngh'
 

@@ -3,13 +3,18 @@
 #include "platform/textcodec.h"
 #include "shell/documentbox.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeySequence>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 
 using namespace saltor;
 using namespace saltor::testing;
@@ -137,6 +142,37 @@ void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch_data()
     row("commit over a selection holding a break", abcr, 1, {"Shift+Right", "Shift+Right", "commit \u00E9"},
         "a\u00E9cd\n");
     row("commit holding a break", abcr, 4, {"commit x\ny"}, "ab\rcx\r\nyd\n");
+    row("commit ending in a break while a preedit shows", "ab\ncd", 2, {"preedit zz", "commit zz\n"},
+        "abzz\n\ncd");
+    row("commit replacing far beyond either end", abcr, 3, {"commit[2147483647,2147483647] x\ny"},
+        "ab\rcd\nx\r\ny");
+
+    // Whatever new text Qt gives the caret's format (letters, key text, the whole text of Open, New
+    // and Clear) takes no terminator from the break the caret stood on, nor from letters typed there.
+    const QString caretOnCr = QStringLiteral("a\r\nb\r");
+    row("Open after the caret stood on a line of its own terminator", caretOnCr, 0,
+        {"Ctrl+End", "open x\r\ny\r\nz"}, "x\r\ny\r\nz");
+    row("Open after a letter typed on such a line", "a\n\r\nb", 2, {"Q", "open x\r\ny\r\nz"},
+        "x\r\ny\r\nz");
+    row("Open with a selection ending on such a line", "a\n\r\nb", 0, {"Shift+Down", "open x\r\ny\r\nz"},
+        "x\r\ny\r\nz");
+    row("New after the caret stood on such a line", caretOnCr, 0, {"Ctrl+End", "menu mnuNew"},
+        "// Created in Saltor Editor by Tavik\r\n");
+    row("Clear there, then typing and Open", caretOnCr, 0, {"Ctrl+End", "menu mnuClear", "Q", "open x\r\ny"},
+        "x\r\ny");
+
+    // Every key that makes a line makes a new break.
+    const QString emptyAfterLf = QStringLiteral("a\n\r\nb");
+    row("key text of a paragraph separator", emptyAfterLf, 2, {"key \u2029"}, "a\n\r\n\r\nb");
+    row("key text holding a line feed", emptyAfterLf, 2, {"key x\ny"}, "a\nx\r\ny\r\nb");
+    row("Shift+AltGr+Enter", "a\r\nb", 3, {"Shift+AltGr+Return", "X"}, "a\r\nb\r\nx");
+    row("Ctrl+AltGr+Enter", "a\r\nb", 3, {"Ctrl+AltGr+Return", "X"}, "a\r\nb\r\nx");
+
+    // The mouse selects as in any text box; a drop from another program is a paste.
+    const QString lines = QStringLiteral("one\ntwo\r\nthree\rfour");
+    row("triple-click on a line, dragged down two lines", lines, 0,
+        {"triple-click 0", "drag to 2", "release", "Delete"}, "four");
+    row("text dropped from another program", lines, 0, {"drop 3 x\ny"}, "one\ntwo\r\nthree\rx\r\nyfour");
 
     // Form feeds and vertical tabs among many lone CRs, joined and split over a selection.
     const QString feeds = QStringLiteral("a\raa\r\r\r\r\f\r\r\r\r\r\r\r\f\r\r\r\r\r\r");
@@ -146,8 +182,74 @@ void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch_data()
         feeds);
 }
 
-// Through real keys and input-method events on the document's text box, then read as Save
-// writes it.
+namespace {
+
+// Where a user points at line number `line` of the box: on its first letter.
+QPoint pointAt(QPlainTextEdit* edit, int line)
+{
+    const QTextCursor start(edit->document()->findBlockByNumber(line));
+    return edit->cursorRect(start).center() + QPoint(3, 0);
+}
+
+// Plays one step of a row on the document's text box: a key ("Shift+Down"; "AltGr+" stands for
+// the group-switch modifier), "key TEXT" (a key event bringing that text), "preedit TEXT",
+// "commit TEXT" or "commit[START,LENGTH] TEXT" (input-method events), "open TEXT" (File Open of a
+// file holding TEXT), "menu NAME" (a menu item of Main, its question answered Yes), and the mouse:
+// "triple-click LINE", "drag to LINE", "release", "drop LINE TEXT" (text dropped by another
+// program at the start of a line).
+void playStep(Program& program, QPlainTextEdit* edit, const QString& step, QPoint& pointer)
+{
+    const QString argument = step.section(QLatin1Char(' '), 1);
+    const QString verb = step.section(QLatin1Char(' '), 0, 0);
+    QWidget* viewport = edit->viewport();
+    if (verb == QLatin1String("preedit")) {
+        QInputMethodEvent event(argument, {});
+        QApplication::sendEvent(edit, &event);
+    } else if (verb.startsWith(QLatin1String("commit"))) {
+        QInputMethodEvent event;
+        const QStringList replacement = verb.section(QLatin1Char('['), 1).remove(QLatin1Char(']')).split(QLatin1Char(','));
+        event.setCommitString(argument, replacement.value(0).toInt(), replacement.value(1).toInt());
+        QApplication::sendEvent(edit, &event);
+    } else if (verb == QLatin1String("key")) {
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, argument, Qt::NoModifier);
+    } else if (verb == QLatin1String("open")) {
+        program.platform.files.insert(QStringLiteral("/mem/second.sqf"), argument.toUtf8());
+        program.platform.fileAnswers.enqueue(QStringLiteral("/mem/second.sqf"));
+        program.main().findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
+    } else if (verb == QLatin1String("menu")) {
+        program.platform.messageAnswers.enqueue(MessageAnswer::Yes);
+        program.main().findChild<QAction*>(argument)->trigger();
+    } else if (verb == QLatin1String("triple-click")) {
+        pointer = pointAt(edit, argument.toInt());
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, pointer);
+        QTest::mousePress(viewport, Qt::LeftButton, {}, pointer);
+    } else if (verb == QLatin1String("drag")) {
+        pointer = pointAt(edit, argument.section(QLatin1Char(' '), 1).toInt());
+        QTest::mouseMove(viewport, pointer);
+    } else if (verb == QLatin1String("release")) {
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, pointer);
+    } else if (verb == QLatin1String("drop")) {
+        QMimeData data;
+        data.setText(argument.section(QLatin1Char(' '), 1));
+        const QPoint at = pointAt(edit, argument.section(QLatin1Char(' '), 0, 0).toInt()) - QPoint(3, 0);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &drop);
+    } else {
+        QString sequence = step;
+        const bool altGr = sequence.contains(QLatin1String("AltGr+"));
+        const QKeyCombination combination = QKeySequence::fromString(sequence.remove(QLatin1String("AltGr+")))[0];
+        QTest::keyClick(edit, combination.key(),
+                        combination.keyboardModifiers() | (altGr ? Qt::GroupSwitchModifier : Qt::NoModifier));
+    }
+}
+
+} // namespace
+
+// Through real keys, input-method events and the mouse on the document's text box and through
+// Main's commands, then read as Save writes it. No line but the caret's shows an input-method preedit
+// afterwards.
 void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch()
 {
     QFETCH(QString, text);
@@ -161,22 +263,16 @@ void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch()
     setSelection(edit, caret, caret);
     edit->setFocus();
 
-    for (const QString& key : keys) {
-        if (key.startsWith(QLatin1String("preedit ")) || key.startsWith(QLatin1String("commit "))) {
-            const bool commit = key.startsWith(QLatin1String("commit "));
-            QInputMethodEvent event(commit ? QString() : key.mid(8), {});
-            if (commit)
-                event.setCommitString(key.mid(7));
-            QApplication::sendEvent(edit, &event);
-            continue;
-        }
-        const QKeyCombination combination = QKeySequence::fromString(key)[0];
-        QTest::keyClick(edit, combination.key(), combination.keyboardModifiers());
-    }
+    QPoint pointer;
+    for (const QString& key : keys)
+        playStep(program, edit, key, pointer);
 
     QCOMPARE(program.document(), saved);
     if (caretAfter >= 0)
         QCOMPARE(edit->textCursor().position(), caretAfter);
+    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next())
+        if (block != edit->textCursor().block())
+            QCOMPARE(block.layout()->preeditAreaText(), QString());
 }
 
 void DocumentTest::textBetweenPositionsKeepsEachLinesTerminator_data()
@@ -184,8 +280,10 @@ void DocumentTest::textBetweenPositionsKeepsEachLinesTerminator_data()
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
     QTest::addColumn<QString>("text");
-    // a CRLF bc LF d CR: the box's positions a0 1 b2 c3 4 d5 6, and the end at 7.
-    QTest::newRow("everything") << 0 << 7 << "a\r\nbc\nd\r";
+    // a CRLF bc LF d CR and a line of 100 x: the box's positions a0 1 b2 c3 4 d5 6, x from 7, and
+    // the end at 107. A short range is read otherwise than a long one.
+    QTest::newRow("everything") << 0 << 107 << QStringLiteral("a\r\nbc\nd\r") + QString(100, QLatin1Char('x'));
+    QTest::newRow("the first lines") << 0 << 7 << "a\r\nbc\nd\r";
     QTest::newRow("backwards") << 4 << 1 << "\r\nbc";
     QTest::newRow("inside a line") << 2 << 3 << "b";
     QTest::newRow("from a break's start") << 4 << 6 << "\nd";
@@ -200,7 +298,7 @@ void DocumentTest::textBetweenPositionsKeepsEachLinesTerminator()
     QFETCH(int, to);
     QFETCH(QString, text);
     DocumentBox document;
-    document.setText(QStringLiteral("a\r\nbc\nd\r"));
+    document.setText(QStringLiteral("a\r\nbc\nd\r") + QString(100, QLatin1Char('x')));
     QCOMPARE(document.text(from, to), text);
 }
 

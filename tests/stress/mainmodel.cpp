@@ -47,11 +47,12 @@ QString lineEndOf(const QString& document)
 const QStringList& poolPaths()
 {
     static const QStringList paths = {
-        QStringLiteral("/mem/crlf.sqf"),     QStringLiteral("/mem/lf.sqf"),         QStringLiteral("/mem/cr.sqf"),
-        QStringLiteral("/mem/mixed.sqf"),    QStringLiteral("/mem/czech.sqf"),      QStringLiteral("/mem/bom.sqf"),
-        QStringLiteral("/mem/cp1250.sqf"),   QStringLiteral("/mem/empty.sqf"),      QStringLiteral("/mem/noeol.sqf"),
-        kLockedPath,                         QStringLiteral("/mem/new.sqf"),        QStringLiteral("/mem/other.sqf"),
-        QStringLiteral("/mem/overview.html"), QStringLiteral("/mem/briefing.html"), QStringLiteral("/mem/missing.sqf"),
+        QStringLiteral("/mem/crlf.sqf"),      QStringLiteral("/mem/lf.sqf"),         QStringLiteral("/mem/cr.sqf"),
+        QStringLiteral("/mem/mixed.sqf"),     QStringLiteral("/mem/blank.sqf"),      QStringLiteral("/mem/czech.sqf"),
+        QStringLiteral("/mem/bom.sqf"),       QStringLiteral("/mem/cp1250.sqf"),     QStringLiteral("/mem/empty.sqf"),
+        QStringLiteral("/mem/noeol.sqf"),     kLockedPath,                           QStringLiteral("/mem/new.sqf"),
+        QStringLiteral("/mem/other.sqf"),     QStringLiteral("/mem/overview.html"),  QStringLiteral("/mem/briefing.html"),
+        QStringLiteral("/mem/missing.sqf"),
     };
     return paths;
 }

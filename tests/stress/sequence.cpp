@@ -83,7 +83,9 @@ void Sequence::seedFiles()
     utf8(QStringLiteral("/mem/crlf.sqf"), QStringLiteral("// Mission\r\nplayer setCurrentTask tsk1;\r\n"));
     utf8(QStringLiteral("/mem/lf.sqf"), QStringLiteral("first line\nsecond line\n"));
     utf8(QStringLiteral("/mem/cr.sqf"), QStringLiteral("old\rmac\r"));
-    utf8(QStringLiteral("/mem/mixed.sqf"), QStringLiteral("a\r\nb\nc"));
+    utf8(QStringLiteral("/mem/mixed.sqf"), QStringLiteral("a\r\nb\n\nc\r\r"));
+    // Empty lines behind line ends that are not the default, the last line too.
+    utf8(QStringLiteral("/mem/blank.sqf"), QStringLiteral("// a\n\r\nb\r\r\n\n"));
     utf8(QStringLiteral("/mem/czech.sqf"),
          QString::fromUtf8("// P\xc5\x99\xc3\xadli\xc5\xa1 \xc5\xbelu\xc5\xa5ou\xc4\x8dk\xc3\xbd k\xc5\xaf\xc5\x88\r\n"
                            "hint \"ok\";\r\n"));
@@ -209,8 +211,11 @@ void Sequence::addMainCandidates(QList<Candidate>& list)
         list.append({item.weight, QStringLiteral("menu ") + name, [this, name] { triggerMenu(name); }});
     }
     list.append({1.5, QStringLiteral("type into the document"), [this] { typeIntoDocument(); }});
+    list.append({0.4, QStringLiteral("key text holding line breaks into the document"),
+                 [this] { keyTextIntoDocument(); }});
     list.append({0.8, QStringLiteral("input method into the document"), [this] { inputMethodIntoDocument(); }});
     list.append({0.6, QStringLiteral("Enter on an empty line"), [this] { enterOnEmptyLine(); }});
+    list.append({0.4, QStringLiteral("open two files, the caret on an empty line of the first, then Save As"), [this] { openFromLineStart(); }});
     list.append({1.2, QStringLiteral("select in the document"), [this] { selectInDocument(); }});
     list.append({0.2, QStringLiteral("window-system close of Main"), [this] { closeMain(); }});
 }
@@ -370,6 +375,15 @@ Sequence::SaveOutcome Sequence::expectSave(const QString& filter, const QString&
         fail(QStringLiteral("%1 holds %2 bytes that are not the text written in its encoding")
                  .arg(path)
                  .arg(bytes.size()));
+    // A Windows-1250 document that gained characters Windows-1250 cannot hold is saved in UTF-8,
+    // and the user is told so, once: the document is UTF-8 from then on.
+    if (format == Format::Unknown && isDocument && m_askedRead < m_platform.asked.size()
+        && m_platform.asked.at(m_askedRead).kind == Kind::Message
+        && m_platform.asked.at(m_askedRead).prompt.contains(QLatin1String("UTF-8"))) {
+        expectFailureNamed(path);
+        format = m_docFormat = Format::Utf8;
+        count(QStringLiteral("Windows-1250 document saved in UTF-8"));
+    }
     m_fileTexts.insert(path, content);
     m_fileFormats.insert(path, format);
     if (isDocument)

@@ -68,8 +68,11 @@ private:
     void clickMainButton(const QString& name);
     void triggerMenu(const QString& name);
     void typeIntoDocument();
+    void keyTextIntoDocument();
     void inputMethodIntoDocument();
     void enterOnEmptyLine();
+    void openFromLineStart();
+    QList<int> emptyLineStarts() const;
     void selectInDocument();
     void closeMain();
     void restoreMain();

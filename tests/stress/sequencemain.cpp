@@ -257,6 +257,30 @@ void Sequence::typeIntoDocument()
     rebaselineCursor();
 }
 
+// One key whose text holds line breaks, as a keyboard layout or a compose sequence may give:
+// each becomes a new line break.
+void Sequence::keyTextIntoDocument()
+{
+    static const QStringList texts = {
+        QStringLiteral("\u2029"),     QStringLiteral("x\ny"),        QStringLiteral("a\r\nb"),
+        QStringLiteral("\u2029\u2029"), QStringLiteral("q\uFDD0r"),    QStringLiteral("z\uFDD1"),
+        QStringLiteral("x\rz\n"),
+    };
+    QPlainTextEdit* edit = main().textPreview();
+    const QString text = texts.at(int(m_random.bounded(int(texts.size()))));
+    note(QStringLiteral("\"") + shown(text) + QLatin1Char('"'));
+    const QString before = m_doc;
+    const QString selected = spanOf(before, edit->textCursor().selectionStart(), edit->textCursor().selectionEnd());
+    edit->document()->setModified(false);
+    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text, Qt::NoModifier);
+    const QString now = main().textPreview()->text();
+    if (!isSplice(before, now, selected, withLineEnds(text, m_lineEnd)))
+        return fail(QStringLiteral("the key did not put its text in place of the selection: ") + difference(before, now));
+    count(QStringLiteral("key text holding line breaks"));
+    m_doc = now;
+    expectUndoAndRedo(before);
+}
+
 // A dead key or a composed letter: a preedit, then its commit or a cancel. The preedit takes
 // the selection away, as the text box does with any input.
 void Sequence::inputMethodIntoDocument()
@@ -283,15 +307,22 @@ void Sequence::inputMethodIntoDocument()
     expectUndoAndRedo(before);
 }
 
+// The start of every empty line of the document, the end of it among them.
+QList<int> Sequence::emptyLineStarts() const
+{
+    QList<int> starts;
+    for (QTextBlock block = main().textPreview()->document()->begin(); block.isValid(); block = block.next())
+        if (block.length() == 1)
+            starts.append(block.position());
+    return starts;
+}
+
 // Enter with the caret on an empty line, or with a selection that ends there; where the
 // document has no empty line, Enter at the end of a line makes one.
 void Sequence::enterOnEmptyLine()
 {
     QPlainTextEdit* edit = main().textPreview();
-    QList<int> empty;
-    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next())
-        if (block.length() == 1)
-            empty.append(block.position());
+    QList<int> empty = emptyLineStarts();
     if (empty.isEmpty()) {
         const QTextBlock block = edit->document()->findBlockByNumber(
             int(m_random.bounded(edit->document()->blockCount())));
@@ -305,14 +336,57 @@ void Sequence::enterOnEmptyLine()
     const QString before = m_doc;
     const QString selected = spanOf(before, anchor, at);
     edit->document()->setModified(false);
+    // With Shift or Ctrl at times, and AltGr, which X11 gives as the group switch.
+    const bool shift = chance(30), ctrl = chance(20), altGr = chance(30);
+    note(QStringLiteral("%1%2%3Enter").arg(shift ? "Shift+" : "", ctrl ? "Ctrl+" : "", altGr ? "AltGr+" : ""));
     QTest::keyClick(edit, chance(50) ? Qt::Key_Return : Qt::Key_Enter,
-                    chance(30) ? Qt::ShiftModifier : Qt::NoModifier);
+                    (shift ? Qt::ShiftModifier : Qt::NoModifier) | (ctrl ? Qt::ControlModifier : Qt::NoModifier)
+                        | (altGr ? Qt::GroupSwitchModifier : Qt::NoModifier));
     const QString now = main().textPreview()->text();
     if (!isSplice(before, now, selected, m_lineEnd))
         return fail(QStringLiteral("Enter did not put a line break in place of the selection: ") + difference(before, now));
     count(QStringLiteral("Enter on an empty line"));
     m_doc = now;
     expectUndoAndRedo(before);
+}
+
+// Two files opened one after the other, the caret on an empty line of the first (behind a line
+// end of its own where there is one, whose break then holds a terminator), or after a letter
+// typed there, or with a selection ending there; then Save As. The second file comes back byte
+// for byte, whatever the caret stood on.
+void Sequence::openFromLineStart()
+{
+    triggerMenu(QStringLiteral("mnuOpen"));
+    if (!m_failure.isEmpty())
+        return;
+    QPlainTextEdit* edit = main().textPreview();
+    QList<int> starts = emptyLineStarts();
+    QList<int> behindOwnLineEnd;
+    for (const int start : std::as_const(starts))
+        if (start > 0 && spanOf(m_doc, start - 1, start) != m_lineEnd)
+            behindOwnLineEnd.append(start);
+    if (!behindOwnLineEnd.isEmpty()) {
+        starts = behindOwnLineEnd;
+        count(QStringLiteral("Open from a line behind a line end of its own"));
+    }
+    const int at = starts.isEmpty() ? edit->document()->characterCount() - 1
+                                    : starts.at(int(m_random.bounded(int(starts.size()))));
+    const int anchor = chance(30) ? int(m_random.bounded(at + 1)) : at;
+    testing::setSelection(edit, anchor, at);
+    note(QStringLiteral("%1 to %2").arg(anchor).arg(at));
+    if (chance(30)) {
+        const QString before = m_doc;
+        typeKeys(edit, QStringLiteral("q"));
+        m_doc = main().textPreview()->text();
+        note(QStringLiteral("q typed"));
+        if (!isSplice(before, m_doc, spanOf(before, anchor, at), QStringLiteral("q")))
+            return fail(QStringLiteral("typing did not put the key in place of the selection: ")
+                        + difference(before, m_doc));
+    }
+    rebaselineCursor();
+    triggerMenu(QStringLiteral("mnuOpen"));
+    if (m_failure.isEmpty())
+        triggerMenu(QStringLiteral("mnuSaveAs"));
 }
 
 // Undo brings back exactly the text before the action, Redo exactly the text after it.

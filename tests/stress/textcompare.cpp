@@ -8,7 +8,8 @@ QString withLineEnds(const QString& piece, const QString& lineEnd)
     out.reserve(piece.size());
     for (qsizetype i = 0; i < piece.size(); ++i) {
         const QChar c = piece.at(i);
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar::ParagraphSeparator || c == QChar(0xFDD0)
+            || c == QChar(0xFDD1)) {
             if (c == QLatin1Char('\r') && i + 1 < piece.size() && piece.at(i + 1) == QLatin1Char('\n'))
                 ++i;
             out += lineEnd;

@@ -7,7 +7,8 @@ namespace saltor::stress {
 // Comparing texts the way the model needs: line breaks written one way, a change that is
 // one splice, and a readable account of where two texts part.
 
-// piece with every line break (CRLF, CR or LF) written as lineEnd.
+// piece with every line break (CRLF, CR, LF, and the paragraph separator and the two frame marks
+// the text box also breaks lines on) written as lineEnd.
 QString withLineEnds(const QString& piece, const QString& lineEnd);
 QString withoutLineBreaks(QString piece);
 // The part of a document between two positions of its text box, where each line break
