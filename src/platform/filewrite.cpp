@@ -40,7 +40,8 @@ WriteResult failure(int error)
 // The failure of a write in place after its first old byte changed.
 WriteResult damaged(int error)
 {
-    return failure(systemError(error) + QStringLiteral("\nThe file was being written in place and may now be damaged."));
+    return failure(systemError(error)
+                   + QStringLiteral("\nThe file was being written in place and may now be damaged."));
 }
 
 bool sameFile(const struct stat& a, const struct stat& b)
@@ -84,7 +85,8 @@ QString syncFolder(int folder)
     const Descriptor fd(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() < 0 || ::fsync(fd.get()) == 0 || errno == EINVAL)
         return QString();
-    return QStringLiteral("It may not be on the disk yet: its folder could not be synced (%1).").arg(systemError(errno));
+    return QStringLiteral("It may not be on the disk yet: its folder could not be synced (%1).")
+        .arg(systemError(errno));
 }
 
 // Opens the file name of folder, which must still be the file the save looked at, without
@@ -141,14 +143,18 @@ bool giveOwner(int fd, const struct stat& old)
            && ((made.st_uid == old.st_uid && made.st_gid == old.st_gid) || ::fchown(fd, old.st_uid, old.st_gid) == 0);
 }
 
-// Gives the new file all of the old one's mode (set-user-ID, set-group-ID and sticky bits
-// too): false where the system does not let the saver set them all. It drops set-group-ID
-// without a word for a group the saver is not in, so the result is looked at.
+bool hasMode(int fd, const struct stat& old)
+{
+    struct stat now;
+    return ::fstat(fd, &now) == 0 && (now.st_mode & 07777) == (old.st_mode & 07777);
+}
+
+// Gives the file all of the old one's mode (set-user-ID, set-group-ID and sticky bits too):
+// false where the system does not let the saver set them all. It drops set-group-ID without
+// a word for a group the saver is not in, so the result is looked at.
 bool giveMode(int fd, const struct stat& old)
 {
-    struct stat made;
-    return ::fchmod(fd, old.st_mode & 07777) == 0 && ::fstat(fd, &made) == 0
-           && (made.st_mode & 07777) == (old.st_mode & 07777);
+    return ::fchmod(fd, old.st_mode & 07777) == 0 && hasMode(fd, old);
 }
 
 // Replaces the file at (described by at.info) atomically: a new file beside it takes all of
@@ -231,10 +237,7 @@ int reserve(int fd, qsizetype size)
 // stay lost.
 QString restoreMode(int fd, const struct stat& old)
 {
-    struct stat now;
-    if (::fstat(fd, &now) != 0 || (now.st_mode & 07777) == (old.st_mode & 07777))
-        return QString();
-    if (::fchmod(fd, old.st_mode & 07777) == 0 && ::fstat(fd, &now) == 0 && (now.st_mode & 07777) == (old.st_mode & 07777))
+    if (hasMode(fd, old) || giveMode(fd, old))
         return QString();
     return QStringLiteral("The system took away its set-user-ID or set-group-ID bit on writing it, and only its "
                           "owner, in its group, may set it again.");
