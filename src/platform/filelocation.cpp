@@ -1,5 +1,7 @@
 #include "platform/filelocation.h"
 
+#include <QFile>
+
 #include <cerrno>
 #include <climits>
 #include <utility>
@@ -44,11 +46,6 @@ int readLink(int folder, const QByteArray& name, QByteArray* text)
     buffer.truncate(n);
     *text = buffer;
     return 0;
-}
-
-bool sameFile(const struct stat& a, const struct stat& b)
-{
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 } // namespace
@@ -123,6 +120,11 @@ FileLocation locateFile(const QByteArray& path)
     }
     at.error = ELOOP;
     return at;
+}
+
+FileStamp lookUpFileForSave(const QString& path)
+{
+    return locateFile(QFile::encodeName(path)).stamp();
 }
 
 FileStamp FileLocation::stamp() const

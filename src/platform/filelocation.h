@@ -36,4 +36,7 @@ struct FileLocation {
 // relative to the folder before it, and must hold the very file the system found.
 FileLocation locateFile(const QByteArray& path);
 
+// Looks path up for a save, as Platform::lookUpFile promises.
+FileStamp lookUpFileForSave(const QString& path);
+
 } // namespace saltor

@@ -44,11 +44,6 @@ WriteResult damaged(int error)
                    + QStringLiteral("\nThe file was being written in place and may now be damaged."));
 }
 
-bool sameFile(const struct stat& a, const struct stat& b)
-{
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
 // Writes all of bytes at the descriptor's offset: 0, or the error number of the write that
 // failed; *written counts the bytes that went in before it.
 int writeAll(int fd, const QByteArray& bytes, qsizetype* written = nullptr)
@@ -314,11 +309,6 @@ WriteResult writeWholeFile(const QString& path, const QByteArray& bytes, const F
             return *replaced;
     }
     return writeInPlace(at, bytes);
-}
-
-FileStamp lookUpFileForSave(const QString& path)
-{
-    return locateFile(QFile::encodeName(path)).stamp();
 }
 
 } // namespace saltor

@@ -7,7 +7,4 @@ namespace saltor {
 // Writes bytes as the whole content of the file at path, as Platform::writeFile promises.
 WriteResult writeWholeFile(const QString& path, const QByteArray& bytes, const FileStamp& asked);
 
-// Looks path up for a save, as Platform::lookUpFile promises.
-FileStamp lookUpFileForSave(const QString& path);
-
 } // namespace saltor

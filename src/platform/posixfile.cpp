@@ -32,6 +32,11 @@ int Descriptor::close()
     return fd < 0 || ::close(fd) == 0 ? 0 : errno;
 }
 
+bool sameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
 QString systemError(int error)
 {
     return qt_error_string(error);

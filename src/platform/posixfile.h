@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 namespace saltor {
@@ -22,6 +23,9 @@ public:
 private:
     int m_fd;
 };
+
+// Whether two descriptions are of the same file (device and inode).
+bool sameFile(const struct stat& a, const struct stat& b);
 
 // The system's own words for an error number ("No space left on device").
 QString systemError(int error);

@@ -1,5 +1,6 @@
 #include "platform/qtplatform.h"
 
+#include "platform/filelocation.h"
 #include "platform/fileread.h"
 #include "platform/filewrite.h"
 #include "platform/singlelinebox.h"

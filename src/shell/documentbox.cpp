@@ -278,9 +278,7 @@ void DocumentBox::clearText()
 
 QString DocumentBox::text() const
 {
-    const QTextDocument* doc = document();
-    Terminators terminators(doc, doc->begin(), m_defaultLineEnd);
-    return withTerminators(doc->toRawText(), doc->blockCount() - 1, terminators);
+    return text(0, document()->characterCount() - 1);
 }
 
 QString DocumentBox::text(int from, int to) const
