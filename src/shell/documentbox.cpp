@@ -6,12 +6,14 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace saltor {
@@ -23,16 +25,15 @@ namespace {
 // characters the box breaks lines on).
 constexpr int kLineEnd = QTextFormat::UserProperty;
 constexpr int kCrLf = 1;
+// A break whose format holds no terminator: it takes the default line end.
+constexpr int kNoLineEnd = 0;
+// The user state of a block whose break's format has not been noted (Qt's own for a new block).
+constexpr int kUnnoted = -1;
 
 bool breaksLine(QChar c)
 {
     return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator
            || c == QChar(0xFDD0) || c == QChar(0xFDD1);
-}
-
-QString terminatorOf(int code)
-{
-    return code == kCrLf ? QStringLiteral("\r\n") : QString(QChar(char16_t(code)));
 }
 
 int codeOf(const QString& lineEnd)
@@ -74,15 +75,21 @@ QString lineEndUsedThroughout(const QString& text)
     return QStringLiteral("\r\n");
 }
 
-// The terminators of the line breaks met in one reading of the Document, in order from the
-// break that ends a given block. Where no format of the Document holds a terminator (a file of
-// one convention), every break has the default line end and no block is looked into; elsewhere
-// the breaks share a few formats, each looked into once, and the reading walks the blocks for
-// their formats alone.
+// The terminators of the line breaks met in one reading of the Document, from the last back,
+// starting with the break that starts a given block; each is at most two characters. Where no
+// format of the Document holds a terminator (a file of one convention), every break has the
+// default line end and no block is looked into.
+//
+// Elsewhere each break is read through the block it starts. Qt finds a break's format by two
+// look-ups in its trees, a cost per line many times that of its text; so what a break's format
+// says is noted in the block's user state, which Qt keeps beside each block and reads in one
+// step, and later readings take it from there. The format stays the one truth: Open notes every
+// break as it sets them, a reading notes those it had to look into, and an edit forgets the
+// notes of the blocks it touched (see forgetLineEnds). A block Qt makes starts unnoted.
 class Terminators {
 public:
-    Terminators(const QTextDocument* document, const QTextBlock& first, const QString& defaultLineEnd)
-        : m_block(first), m_default(defaultLineEnd)
+    Terminators(const QTextDocument* document, const QTextBlock& afterLast, const QString& defaultLineEnd)
+        : m_block(afterLast), m_default(defaultLineEnd)
     {
         const QList<QTextFormat> formats = document->allFormats();
         m_allDefault = std::none_of(formats.begin(), formats.end(),
@@ -90,59 +97,87 @@ public:
     }
 
     bool allDefault() const { return m_allDefault; }
-    const QString& defaultLineEnd() const { return m_default; }
+    QStringView defaultLineEnd() const { return m_default; }
 
-    // The terminator of the next line break.
-    const QString& next()
+    // The terminator of the line break before the one last read; valid until the next call.
+    QStringView previous()
     {
         if (m_allDefault)
             return m_default;
-        m_block = m_block.next();
-        const int format = m_block.charFormatIndex();
-        for (const auto& [index, terminator] : m_seen)
-            if (index == format)
-                return terminator;
-        const QVariant code = m_block.charFormat().property(kLineEnd);
-        m_seen.append({format, code.isValid() ? terminatorOf(code.toInt()) : m_default});
-        return m_seen.last().second;
+        int code = m_block.userState();
+        if (code == kUnnoted) {
+            code = codeOfFormat(m_block.charFormatIndex());
+            m_block.setUserState(code);
+        }
+        m_block = m_block.previous();
+        if (code == kNoLineEnd)
+            return m_default;
+        if (code == kCrLf)
+            return u"\r\n";
+        m_single = QChar(char16_t(code));
+        return QStringView(&m_single, 1);
     }
 
 private:
+    // What a break format says: its terminator's code, or kNoLineEnd. A document has few
+    // such formats; each is looked into once.
+    int codeOfFormat(int format)
+    {
+        for (const auto& [index, code] : m_seen)
+            if (index == format)
+                return code;
+        const QVariant code = m_block.charFormat().property(kLineEnd);
+        m_seen.append({format, code.isValid() ? code.toInt() : kNoLineEnd});
+        return m_seen.last().second;
+    }
+
     QTextBlock m_block;
     QString m_default;
     bool m_allDefault = false;
-    QVarLengthArray<std::pair<int, QString>, 8> m_seen;
+    QChar m_single;
+    QVarLengthArray<std::pair<int, int>, 8> m_seen;
 };
 
-// raw with each line break (U+2029) written as its terminator: one pass over it, as Qt makes
-// its own plain text. `breaks`, the number of line breaks, sizes the result (which would grow,
-// should the raw text hold more).
-QString withTerminators(QString raw, qsizetype breaks, Terminators& terminators)
+// Whether any of the four characters packed in word is a line break (U+2029): a lane of
+// word ^ breaks is zero only there, and only a zero lane borrows from its top bit.
+bool anyIsBreak(quint64 word)
 {
-    if (terminators.allDefault() && terminators.defaultLineEnd().size() == 1)
-        return raw.replace(QChar::ParagraphSeparator, terminators.defaultLineEnd().front());
-    QString out(raw.size() + breaks, Qt::Uninitialized);
-    QChar* data = out.data();
-    qsizetype size = 0;
-    const auto put = [&](QStringView piece) {
-        if (out.size() - size < piece.size()) {
-            out.resize(2 * (size + piece.size()));
-            data = out.data();
+    const quint64 x = word ^ 0x2029202920292029ULL;
+    return ((x - 0x0001000100010001ULL) & ~x & 0x8000800080008000ULL) != 0;
+}
+
+// raw with each line break (U+2029) written as its terminator, in place as Qt makes its own
+// plain text: the text grows by one character a break, then is written from its end back, so
+// that no letter is overwritten before it is read (each break grows by at most that one), and
+// what is left unused at the front is dropped. Four characters without a break move at once.
+QString withTerminators(QString raw, Terminators& terminators)
+{
+    const QStringView lineEnd = terminators.defaultLineEnd();
+    if (terminators.allDefault() && lineEnd.size() == 1)
+        return raw.replace(QChar::ParagraphSeparator, lineEnd.front());
+    const qsizetype length = raw.size();
+    raw.resize(length + std::count(raw.cbegin(), raw.cend(), QChar::ParagraphSeparator));
+    char16_t* const data = reinterpret_cast<char16_t*>(raw.data());
+    qsizetype to = raw.size();
+    for (qsizetype at = length; at > 0;) {
+        quint64 four = 0;
+        if (at >= 4 && (std::memcpy(&four, data + at - 4, sizeof four), !anyIsBreak(four))) {
+            at -= 4;
+            to -= 4;
+            std::memcpy(data + to, &four, sizeof four);
+            continue;
         }
-        std::copy(piece.begin(), piece.end(), data + size);
-        size += piece.size();
-    };
-    const QStringView rest(raw);
-    qsizetype done = 0;
-    for (qsizetype at = rest.indexOf(QChar::ParagraphSeparator); at >= 0;
-         at = rest.indexOf(QChar::ParagraphSeparator, done)) {
-        put(rest.mid(done, at - done));
-        put(terminators.next());
-        done = at + 1;
+        const char16_t c = data[--at];
+        if (c != QChar::ParagraphSeparator) {
+            data[--to] = c;
+            continue;
+        }
+        const QStringView terminator = terminators.previous().left(2);
+        for (qsizetype k = terminator.size(); k-- > 0;)
+            data[--to] = terminator[k].unicode();
     }
-    put(rest.mid(done));
-    out.truncate(size);
-    return out;
+    raw.remove(0, to);
+    return raw;
 }
 
 // Puts text in place of the cursor's selection, every line break in it a new one: in the plain
@@ -191,6 +226,25 @@ DocumentBox::DocumentBox(QWidget* parent) : QPlainTextEdit(parent)
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &DocumentBox::keepCaretPlain);
     connect(this, &QPlainTextEdit::selectionChanged, this, &DocumentBox::keepCaretPlain);
     connect(document(), &QTextDocument::contentsChanged, this, &DocumentBox::keepCaretPlain);
+    connect(document(), &QTextDocument::contentsChange, this, &DocumentBox::forgetLineEnds);
+}
+
+// An edit may change a break's format, or which break starts a block: Qt, joining two blocks,
+// even gives the first the second's user state. So the notes of every block the edit touched
+// are forgotten, and the next reading looks into their formats again: the block that holds the
+// edit's position (which may have taken the note of a block joined to it), and every block that
+// starts within the edit, its end included (each new or changed break starts one).
+void DocumentBox::forgetLineEnds(int position, int /*removed*/, int added)
+{
+    if (m_openingText)
+        return;
+    const QTextDocument* doc = document();
+    QTextBlock block = doc->findBlock(position);
+    if (!block.isValid())
+        block = doc->lastBlock();
+    const qint64 end = qint64(position) + added;
+    for (; block.isValid() && block.position() <= end; block = block.next())
+        block.setUserState(kUnnoted);
 }
 
 // Qt gives new text the caret's character format: letters typed, key text, input-method text,
@@ -226,6 +280,8 @@ void DocumentBox::replaceContent(const QString& text)
 
 void DocumentBox::setText(const QString& text)
 {
+    // Every block here is new, and noted below: no edit of this forgets a note.
+    const QScopedValueRollback<bool> opening(m_openingText, true);
     m_defaultLineEnd = lineEndUsedThroughout(text);
     replaceContent(text);
 
@@ -260,6 +316,7 @@ void DocumentBox::setText(const QString& text)
         at += length;
         const int previousLineStart = lineStart;
         lineStart += block.length();
+        block.next().setUserState(code == defaultCode ? kNoLineEnd : code);
         if (code == runCode)
             continue;
         endRun(previousLineStart);
@@ -297,12 +354,14 @@ QString DocumentBox::text(int from, int to) const
         range.setPosition(end, QTextCursor::KeepAnchor);
         raw = range.selectedText();
     } else {
-        raw = doc->toRawText().mid(start, end - start);
+        raw = doc->toRawText();
+        raw.truncate(end);
+        raw.remove(0, start);
     }
-    // Every line break is one character of the raw text, and ends one block.
-    const QTextBlock first = doc->findBlock(start);
-    Terminators terminators(doc, first, m_defaultLineEnd);
-    return withTerminators(std::move(raw), doc->findBlock(end).blockNumber() - first.blockNumber(), terminators);
+    // Every line break is one character of the raw text, and starts one block: the last of them
+    // the block that holds the end.
+    Terminators terminators(doc, doc->findBlock(end), m_defaultLineEnd);
+    return withTerminators(std::move(raw), terminators);
 }
 
 QString DocumentBox::selectedText() const

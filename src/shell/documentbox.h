@@ -53,10 +53,12 @@ protected:
 
 private:
     void keepCaretPlain();
+    void forgetLineEnds(int position, int removed, int added);
     void replaceContent(const QString& text);
     bool isOwnDrag(const QDropEvent* event) const;
 
     QString m_defaultLineEnd = QStringLiteral("\r\n");
+    bool m_openingText = false;
     TextFormat m_format;
 };
 
