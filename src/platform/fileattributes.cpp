@@ -13,44 +13,44 @@ namespace {
 
 const QByteArray kCapabilities = QByteArrayLiteral("security.capability");
 
-// The names of fd's extended attributes, or nothing where they cannot be listed.
-std::optional<QList<QByteArray>> attributeNames(int fd)
+// What read gives: asked first for its size, with no buffer, then into a buffer of that size,
+// and again where it grew in between (ERANGE). Nothing where it fails, errno saying why.
+template <typename Read>
+std::optional<QByteArray> readSized(Read read)
 {
     for (int attempt = 0; attempt < 5; ++attempt) {
-        const ssize_t size = ::flistxattr(fd, nullptr, 0);
+        const ssize_t size = read(nullptr, 0);
         if (size < 0)
-            return errno == ENOTSUP ? std::optional(QList<QByteArray>()) : std::nullopt;
+            return std::nullopt;
         QByteArray buffer(size, Qt::Uninitialized);
-        const ssize_t n = ::flistxattr(fd, buffer.data(), size_t(buffer.size()));
-        if (n < 0 && errno == ERANGE)
-            continue; // grew meanwhile
-        if (n < 0)
-            return std::nullopt;
-        buffer.truncate(n);
-        QList<QByteArray> names = buffer.split('\0');
-        names.removeAll(QByteArray());
-        names.removeAll(kCapabilities);
-        return names;
-    }
-    return std::nullopt;
-}
-
-std::optional<QByteArray> attributeValue(int fd, const QByteArray& name)
-{
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        const ssize_t size = ::fgetxattr(fd, name.constData(), nullptr, 0);
-        if (size < 0)
-            return std::nullopt;
-        QByteArray value(size, Qt::Uninitialized);
-        const ssize_t n = ::fgetxattr(fd, name.constData(), value.data(), size_t(value.size()));
+        const ssize_t n = read(buffer.data(), size_t(buffer.size()));
         if (n >= 0) {
-            value.truncate(n);
-            return value;
+            buffer.truncate(n);
+            return buffer;
         }
         if (errno != ERANGE)
             return std::nullopt;
     }
     return std::nullopt;
+}
+
+// The names of fd's extended attributes, or nothing where they cannot be listed.
+std::optional<QList<QByteArray>> attributeNames(int fd)
+{
+    const std::optional<QByteArray> list =
+        readSized([fd](char* buffer, size_t size) { return ::flistxattr(fd, buffer, size); });
+    if (!list)
+        return errno == ENOTSUP ? std::optional(QList<QByteArray>()) : std::nullopt;
+    QList<QByteArray> names = list->split('\0');
+    names.removeAll(QByteArray());
+    names.removeAll(kCapabilities);
+    return names;
+}
+
+std::optional<QByteArray> attributeValue(int fd, const QByteArray& name)
+{
+    return readSized(
+        [fd, &name](char* buffer, size_t size) { return ::fgetxattr(fd, name.constData(), buffer, size); });
 }
 
 // The flags of fd; nothing where its file system keeps none.

@@ -122,10 +122,7 @@ void DocumentBox::forgetLineEnds(int position, int /*removed*/, int added)
 {
     if (m_openingText)
         return;
-    const QTextDocument* doc = document();
-    QTextBlock block = doc->findBlock(position);
-    if (!block.isValid())
-        block = doc->lastBlock();
+    QTextBlock block = document()->findBlock(position);
     const qint64 end = qint64(position) + added;
     for (; block.isValid() && block.position() <= end; block = block.next())
         block.setUserState(kUnnoted);
