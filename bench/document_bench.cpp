@@ -13,7 +13,6 @@
 #include <QTemporaryDir>
 #include <QTextCursor>
 
-#include <map>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -116,7 +115,7 @@ BENCHMARK_TEMPLATE(BM_KeyAndUndo, QPlainTextEdit)->DenseRange(0, 1)->Unit(benchm
 // alternately in CRLF and LF (odd).
 DocumentBox& documentToRead(int kind)
 {
-    static std::map<int, std::unique_ptr<DocumentBox>> made;
+    static std::unique_ptr<DocumentBox> made[4];
     std::unique_ptr<DocumentBox>& document = made[kind];
     if (!document) {
         document = std::make_unique<DocumentBox>();

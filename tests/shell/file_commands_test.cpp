@@ -604,6 +604,9 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout()
     const bool sticky = change.contains(QStringLiteral("sticky"));
     if (sticky && !root)
         QSKIP("Making a link of another user and setting fs.protected_symlinks need root.");
+    const bool held = moment.contains(QLatin1Char(' '));
+    if (held && QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty())
+        QSKIP("strace, which holds the save at one system call, is not installed.");
     QTemporaryDir dir;
     QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
     const QString home = dir.filePath(QStringLiteral("home"));
@@ -625,6 +628,10 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout()
     }
 
     std::optional<QString> symlinks;
+    const auto restoreSymlinks = qScopeGuard([&] {
+        if (symlinks)
+            writeFileBytes(QStringLiteral("/proc/sys/fs/protected_symlinks"), symlinks->toLatin1());
+    });
     if (sticky) {
         // A link another user made in a folder that everyone may write, such as /tmp.
         symlinks = QString::fromLatin1(readFileBytes(QStringLiteral("/proc/sys/fs/protected_symlinks")).trimmed());
@@ -634,10 +641,6 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout()
         QCOMPARE(::chown(QFile::encodeName(home).constData(), 0, 0), 0);
         path = home + QStringLiteral("/report.sqf");
     }
-    const auto restoreSymlinks = qScopeGuard([&] {
-        if (symlinks)
-            writeFileBytes(QStringLiteral("/proc/sys/fs/protected_symlinks"), symlinks->toLatin1());
-    });
     const QString otherState = fileState(other, true);
 
     std::optional<SaveChild> saver;
@@ -669,9 +672,6 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout()
     QVERIFY2(saver->reason().isEmpty(), qPrintable(saver->reason()));
     if (moment == QLatin1String("asked"))
         act();
-    const bool held = moment.contains(QLatin1Char(' '));
-    if (held && QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty())
-        QSKIP("strace, which holds the save at one system call, is not installed.");
     QVERIFY2(saver->go(held ? moment.section(QLatin1Char(' '), 0, 0) : QString(), moment.section(QLatin1Char(' '), 1, 1).toInt(),
                        moment.section(QLatin1Char(' '), 2)),
              qPrintable(saver->reason()));

@@ -366,15 +366,6 @@ Sequence::SaveOutcome Sequence::expectSave(const QString& filter, const QString&
         format = m_docFormat;
         m_address = path;
     }
-    // A Windows-1250 document is not predicted byte by byte: Open checks it comes back whole.
-    if (format == Format::Utf8)
-        expected = content.toUtf8();
-    else if (format == Format::Utf8Bom)
-        expected = kByteOrderMark + content.toUtf8();
-    if (format != Format::Unknown && bytes != expected)
-        fail(QStringLiteral("%1 holds %2 bytes that are not the text written in its encoding")
-                 .arg(path)
-                 .arg(bytes.size()));
     // A Windows-1250 document that gained characters Windows-1250 cannot hold is saved in UTF-8,
     // and the user is told so, once: the document is UTF-8 from then on.
     if (format == Format::Unknown && isDocument && m_askedRead < m_platform.asked.size()
@@ -384,6 +375,15 @@ Sequence::SaveOutcome Sequence::expectSave(const QString& filter, const QString&
         format = m_docFormat = Format::Utf8;
         count(QStringLiteral("Windows-1250 document saved in UTF-8"));
     }
+    // A Windows-1250 document is not predicted byte by byte: Open checks it comes back whole.
+    if (format == Format::Utf8)
+        expected = content.toUtf8();
+    else if (format == Format::Utf8Bom)
+        expected = kByteOrderMark + content.toUtf8();
+    if (format != Format::Unknown && bytes != expected)
+        fail(QStringLiteral("%1 holds %2 bytes that are not the text written in its encoding")
+                 .arg(path)
+                 .arg(bytes.size()));
     m_fileTexts.insert(path, content);
     m_fileFormats.insert(path, format);
     if (isDocument)

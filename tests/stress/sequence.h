@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAbstractButton;
 class QCheckBox;
@@ -67,12 +68,14 @@ private:
     // Main.
     void clickMainButton(const QString& name);
     void triggerMenu(const QString& name);
-    void typeIntoDocument();
+    // Types typed, or random text where none is given.
+    void typeIntoDocument(const std::optional<QString>& typed = std::nullopt);
     void keyTextIntoDocument();
     void inputMethodIntoDocument();
     void enterOnEmptyLine();
     void openFromLineStart();
     QList<int> emptyLineStarts() const;
+    void selectEndingAtOneOf(const QList<int>& ends);
     void selectInDocument();
     void closeMain();
     void restoreMain();

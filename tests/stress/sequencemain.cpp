@@ -238,10 +238,10 @@ void Sequence::note()
     expectAppended(noteComment(input->text));
 }
 
-void Sequence::typeIntoDocument()
+void Sequence::typeIntoDocument(const std::optional<QString>& keys)
 {
     QPlainTextEdit* edit = main().textPreview();
-    const QString typed = randomText(m_random, true).remove(QLatin1Char('\t'));
+    const QString typed = keys ? *keys : randomText(m_random, true).remove(QLatin1Char('\t'));
     note(QStringLiteral("\"") + shown(typed) + QLatin1Char('"'));
     const QString before = m_doc;
     // No key at all leaves the selection in place.
@@ -255,6 +255,15 @@ void Sequence::typeIntoDocument()
     count(QStringLiteral("typing into the document"));
     m_doc = now;
     rebaselineCursor();
+}
+
+// Selects in the document from one of ends, chosen at random, back to a random anchor at times.
+void Sequence::selectEndingAtOneOf(const QList<int>& ends)
+{
+    const int at = ends.at(int(m_random.bounded(int(ends.size()))));
+    const int anchor = chance(30) ? int(m_random.bounded(at + 1)) : at;
+    testing::setSelection(main().textPreview(), anchor, at);
+    note(QStringLiteral("%1 to %2").arg(anchor).arg(at));
 }
 
 // One key whose text holds line breaks, as a keyboard layout or a compose sequence may give:
@@ -329,12 +338,9 @@ void Sequence::enterOnEmptyLine()
         empty.append(block.position() + block.length() - 1);
         note(QStringLiteral("no empty line"));
     }
-    const int at = empty.at(int(m_random.bounded(int(empty.size()))));
-    const int anchor = chance(30) ? int(m_random.bounded(at + 1)) : at;
-    testing::setSelection(edit, anchor, at);
-    note(QStringLiteral("%1 to %2").arg(anchor).arg(at));
+    selectEndingAtOneOf(empty);
     const QString before = m_doc;
-    const QString selected = spanOf(before, anchor, at);
+    const QString selected = spanOf(before, edit->textCursor().selectionStart(), edit->textCursor().selectionEnd());
     edit->document()->setModified(false);
     // With Shift or Ctrl at times, and AltGr, which X11 gives as the group switch.
     const bool shift = chance(30), ctrl = chance(20), altGr = chance(30);
@@ -369,20 +375,11 @@ void Sequence::openFromLineStart()
         starts = behindOwnLineEnd;
         count(QStringLiteral("Open from a line behind a line end of its own"));
     }
-    const int at = starts.isEmpty() ? edit->document()->characterCount() - 1
-                                    : starts.at(int(m_random.bounded(int(starts.size()))));
-    const int anchor = chance(30) ? int(m_random.bounded(at + 1)) : at;
-    testing::setSelection(edit, anchor, at);
-    note(QStringLiteral("%1 to %2").arg(anchor).arg(at));
-    if (chance(30)) {
-        const QString before = m_doc;
-        typeKeys(edit, QStringLiteral("q"));
-        m_doc = main().textPreview()->text();
-        note(QStringLiteral("q typed"));
-        if (!isSplice(before, m_doc, spanOf(before, anchor, at), QStringLiteral("q")))
-            return fail(QStringLiteral("typing did not put the key in place of the selection: ")
-                        + difference(before, m_doc));
-    }
+    selectEndingAtOneOf(starts.isEmpty() ? QList<int>{edit->document()->characterCount() - 1} : starts);
+    if (chance(30))
+        typeIntoDocument(QStringLiteral("q"));
+    if (!m_failure.isEmpty())
+        return;
     rebaselineCursor();
     triggerMenu(QStringLiteral("mnuOpen"));
     if (m_failure.isEmpty())

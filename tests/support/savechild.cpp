@@ -10,7 +10,6 @@
 
 #include <grp.h>
 #include <poll.h>
-#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,7 +40,7 @@ void writeAll(int fd, const QByteArray& bytes)
     const FileStamp asked = platform.lookUpFile(path);
     writeAll(outcome, "l");
     for (;;) {
-        ::syscall(SYS_getppid);
+        ::getppid();
         pollfd wait{go, POLLIN, 0};
         if (::poll(&wait, 1, 5) > 0)
             break;
@@ -87,7 +86,8 @@ SaveChild::~SaveChild()
 
 bool SaveChild::go(const QString& call, int occurrence, const QString& error)
 {
-    if (m_pid < 0)
+    // A child that did not start (one that could not become nobody) reads no go.
+    if (m_pid < 0 || !m_reason.isEmpty())
         return false;
     const QString log = m_dir.filePath(QStringLiteral("strace.log"));
     if (!call.isEmpty()) {

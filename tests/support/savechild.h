@@ -32,8 +32,6 @@ public:
     // fails with it instead; false (and reason() says why) where it cannot be held, or did not
     // reach that call within 30 s.
     bool go(const QString& call = QString(), int occurrence = 1, const QString& error = QString());
-    // Lets a held call go on.
-    void release();
     // Kills the child where it stands.
     void kill();
 
@@ -41,6 +39,9 @@ public:
     std::optional<WriteResult> result();
 
 private:
+    // Lets a held call go on.
+    void release();
+
     pid_t m_pid = -1;
     int m_go = -1;      // the child reads its go here
     int m_outcome = -1; // and writes its outcome here
