@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -83,7 +84,8 @@ bool makesLine(const QKeyEvent* key)
 }
 
 // The text Qt types for a key: none for a Ctrl or Ctrl+Shift chord, which it leaves to
-// shortcuts, nor for text that starts with a control or unassigned character.
+// shortcuts, nor for text that starts with a control character other than a tab, or with an
+// unassigned one.
 QString typedText(const QKeyEvent* key)
 {
     const QString text = key->text();
@@ -94,6 +96,7 @@ QString typedText(const QKeyEvent* key)
                        || key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
     const bool typed = first.category() == QChar::Other_Format
                        || (!chord && (first.isPrint() || first.category() == QChar::Other_PrivateUse
+                                      || first == QLatin1Char('\t')
                                       || (first.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate())));
     return typed ? text : QString();
 }
@@ -156,7 +159,7 @@ void DocumentBox::replaceContent(const QString& text)
 {
     setTextCursor(QTextCursor(document()));
     keepCaretPlain();
-    setPlainText(text);
+    QPlainTextEdit::setPlainText(text);
 }
 
 void DocumentBox::setText(const QString& text)
@@ -260,6 +263,45 @@ void DocumentBox::replaceSelection(const QString& text)
 void DocumentBox::append(const QString& piece)
 {
     appendKeepingView(this, piece);
+}
+
+void DocumentBox::setPlainText(const QString& text)
+{
+    replaceContent(text);
+}
+
+void DocumentBox::insertPlainText(const QString& text)
+{
+    replaceSelection(text);
+}
+
+// As Qt's appends: a new paragraph at the end, as one undo step, after which the box shows the
+// end where it showed it before.
+template <typename Insert> void DocumentBox::appendParagraph(Insert insert)
+{
+    QScrollBar* scroll = verticalScrollBar();
+    const bool showsEnd = scroll->value() == scroll->maximum();
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    end.beginEditBlock();
+    if (!document()->isEmpty())
+        insertAsNew(end, QString(QChar::ParagraphSeparator));
+    insert(end);
+    end.endEditBlock();
+    if (showsEnd)
+        scroll->setValue(scroll->maximum());
+}
+
+void DocumentBox::appendPlainText(const QString& text)
+{
+    appendParagraph([&](QTextCursor& end) { insertAsNew(end, text); });
+}
+
+// The breaks of the HTML's paragraphs take none of the text before them: Qt gives the text it
+// makes of HTML formats of its own.
+void DocumentBox::appendHtml(const QString& html)
+{
+    appendParagraph([&](QTextCursor& end) { end.insertHtml(html); });
 }
 
 QMimeData* DocumentBox::createMimeDataFromSelection() const

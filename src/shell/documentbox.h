@@ -16,8 +16,16 @@ namespace saltor {
 // new break is made here, and takes the default line end: CRLF, or the file's own when it
 // used one convention throughout. No new text takes a terminator from the caret, and the box
 // takes no drop of its own text.
+//
+// Every way the box offers to put text in makes its breaks new ones: its own functions, keys,
+// input methods, paste and drop, and the slots of QPlainTextEdit it answers with its own below
+// (reached through a DocumentBox, by name, or as the plainText property). Code that holds a
+// QTextCursor of the document must do the same: insert with a plain QTextCharFormat, as
+// cursor.insertText(text, QTextCharFormat()), since Qt otherwise gives new text and breaks the
+// format of the text before them, terminator and all.
 class DocumentBox : public QPlainTextEdit {
     Q_OBJECT
+    Q_PROPERTY(QString plainText READ toPlainText WRITE setPlainText NOTIFY textChanged USER true)
 public:
     explicit DocumentBox(QWidget* parent = nullptr);
 
@@ -37,6 +45,17 @@ public:
     // Takes time in proportion to the piece, not to the Document.
     void append(const QString& piece);
 
+    // Qt's own ways in, each through the function that makes new breaks.
+public slots:
+    // Replaces the whole Document, as Clear and then a paste would: the default line end stays.
+    void setPlainText(const QString& text);
+    // Puts text in place of the selection.
+    void insertPlainText(const QString& text);
+    // Adds text at the end as a paragraph of its own.
+    void appendPlainText(const QString& text);
+    void appendHtml(const QString& html);
+
+public:
     QString defaultLineEnd() const { return m_defaultLineEnd; }
     // The encoding a save writes back (that of the file last opened; UTF-8 for a new one).
     TextFormat format() const { return m_format; }
@@ -55,6 +74,7 @@ private:
     void keepCaretPlain();
     void forgetLineEnds(int position, int removed, int added);
     void replaceContent(const QString& text);
+    template <typename Insert> void appendParagraph(Insert insert);
     bool isOwnDrag(const QDropEvent* event) const;
 
     QString m_defaultLineEnd = QStringLiteral("\r\n");

@@ -168,6 +168,22 @@ void DocumentTest::editsKeepTheLineEndsTheyDoNotTouch_data()
     row("Shift+AltGr+Enter", "a\r\nb", 3, {"Shift+AltGr+Return", "X"}, "a\r\nb\r\nx");
     row("Ctrl+AltGr+Enter", "a\r\nb", 3, {"Ctrl+AltGr+Return", "X"}, "a\r\nb\r\nx");
 
+    // Every way in that the box offers, its own and Qt's, over a selection of a line and its own
+    // break, which ends at the start of a line of the default line end.
+    for (const QString& own : {QStringLiteral("\n"), QStringLiteral("\r")}) {
+        const QString text = QStringLiteral("a") + own + QStringLiteral("\r\nb\r\n");
+        const QString ending = own == QLatin1String("\n") ? QStringLiteral(" after LF") : QStringLiteral(" after CR");
+        const auto way = [&](const char* name, const QString& step, const QString& saved) {
+            row(qPrintable(QLatin1String(name) + ending), text, 0, {"Shift+Down", step}, saved);
+        };
+        way("insertPlainText over a selection ending", "call insertPlainText X\nY", "X\r\nY\r\nb\r\n");
+        way("appendPlainText with a selection ending", "call appendPlainText X\nY", text + "\r\nX\r\nY");
+        way("appendHtml with a selection ending", "call appendHtml <p>X</p><p>Y</p>", text + "\r\nX\r\nY");
+        way("setPlainText with a selection ending", "call setPlainText X\nY", "X\r\nY");
+        way("plainText property set with a selection ending", "set plainText X\nY", "X\r\nY");
+        way("key text starting with a tab over a selection ending", "key \t\nZ", "\t\r\nZ\r\nb\r\n");
+    }
+
     // The mouse selects as in any text box; a drop from another program is a paste.
     const QString lines = QStringLiteral("one\ntwo\r\nthree\rfour");
     row("triple-click on a line, dragged down two lines", lines, 0,
@@ -193,7 +209,8 @@ QPoint pointAt(QPlainTextEdit* edit, int line)
 
 // Plays one step of a row on the document's text box: a key ("Shift+Down"; "AltGr+" stands for
 // the group-switch modifier), "key TEXT" (a key event bringing that text), "preedit TEXT",
-// "commit TEXT" or "commit[START,LENGTH] TEXT" (input-method events), "open TEXT" (File Open of a
+// "commit TEXT" or "commit[START,LENGTH] TEXT" (input-method events), "call SLOT TEXT" and "set
+// PROPERTY TEXT" (the box's slot or property, reached by name as any caller may), "open TEXT" (File Open of a
 // file holding TEXT), "menu NAME" (a menu item of Main, its question answered Yes), and the mouse:
 // "triple-click LINE", "drag to LINE", "release", "drop LINE TEXT" (text dropped by another
 // program at the start of a line).
@@ -210,6 +227,11 @@ void playStep(Program& program, QPlainTextEdit* edit, const QString& step, QPoin
         const QStringList replacement = verb.section(QLatin1Char('['), 1).remove(QLatin1Char(']')).split(QLatin1Char(','));
         event.setCommitString(argument, replacement.value(0).toInt(), replacement.value(1).toInt());
         QApplication::sendEvent(edit, &event);
+    } else if (verb == QLatin1String("call")) {
+        QVERIFY(QMetaObject::invokeMethod(edit, qPrintable(argument.section(QLatin1Char(' '), 0, 0)),
+                                          Q_ARG(QString, argument.section(QLatin1Char(' '), 1))));
+    } else if (verb == QLatin1String("set")) {
+        QVERIFY(edit->setProperty(qPrintable(argument.section(QLatin1Char(' '), 0, 0)), argument.section(QLatin1Char(' '), 1)));
     } else if (verb == QLatin1String("key")) {
         QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, argument, Qt::NoModifier);
     } else if (verb == QLatin1String("open")) {
