@@ -8,7 +8,7 @@ packages=(
     libbenchmark-dev
     fonts-dejavu-core
     xvfb openbox xdotool x11-utils xclip imagemagick
-    strace acl e2fsprogs
+    strace acl e2fsprogs btrfs-progs xfsprogs
 )
 
 missing=()

@@ -53,14 +53,56 @@ std::optional<QByteArray> attributeValue(int fd, const QByteArray& name)
         [fd, &name](char* buffer, size_t size) { return ::fgetxattr(fd, name.constData(), buffer, size); });
 }
 
-// The flags of fd; nothing where its file system keeps none.
+// Every flag chattr can set.
+constexpr int kChattrFlags = FS_FL_USER_MODIFIABLE | FS_NOCOMP_FL | FS_JOURNAL_DATA_FL | FS_EXTENT_FL | FS_NOCOW_FL
+                             | FS_DAX_FL | FS_PROJINHERIT_FL | FS_CASEFOLD_FL;
+// The flags after which a file takes no change.
+constexpr int kSealing = FS_IMMUTABLE_FL | FS_APPEND_FL;
+// Extended flags that tell what a file holds, not what was set on it: extended attributes, and
+// preallocated space.
+constexpr unsigned kStateFlags = FS_XFLAG_HASATTR | FS_XFLAG_PREALLOC;
+
+// Whether an attribute ioctl failed because the file system keeps no such thing.
+bool notKept(int error)
+{
+    return error == ENOTTY || error == ENOTSUP || error == EINVAL || error == ENOSYS;
+}
+
+// The flags of fd; nothing where its file system keeps none, or where they cannot be read
+// (*failed).
 std::optional<int> flagsOf(int fd, bool* failed)
 {
     int flags = 0;
     if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0)
         return flags;
-    *failed = errno != ENOTTY && errno != ENOTSUP && errno != EINVAL && errno != ENOSYS;
+    *failed = !notKept(errno);
     return std::nullopt;
+}
+
+// What the file system keeps beside the flags of fd, as flagsOf.
+std::optional<fsxattr> extendedOf(int fd, bool* failed)
+{
+    fsxattr extended = {};
+    if (::ioctl(fd, FS_IOC_FSGETXATTR, &extended) == 0)
+        return extended;
+    *failed = !notKept(errno);
+    return std::nullopt;
+}
+
+FileAttributes::Extended settable(const fsxattr& extended)
+{
+    return {extended.fsx_xflags & ~kStateFlags, extended.fsx_extsize, extended.fsx_projid, extended.fsx_cowextsize};
+}
+
+// Gives fd the flags wanted among those chattr sets, where it has others.
+bool giveChattrFlags(int fd, int wanted)
+{
+    bool failed = false;
+    const std::optional<int> flags = flagsOf(fd, &failed);
+    if (!flags)
+        return false;
+    int given = (*flags & ~kChattrFlags) | wanted;
+    return given == *flags || ::ioctl(fd, FS_IOC_SETFLAGS, &given) == 0;
 }
 
 } // namespace
@@ -80,13 +122,43 @@ std::optional<FileAttributes> FileAttributes::of(int fd)
     std::sort(attributes.m_attributes.begin(), attributes.m_attributes.end());
     bool failed = false;
     if (const std::optional<int> flags = flagsOf(fd, &failed))
-        attributes.m_flags = *flags & FS_FL_USER_MODIFIABLE;
+        attributes.m_flags = *flags & kChattrFlags;
+    if (const std::optional<fsxattr> extended = extendedOf(fd, &failed))
+        attributes.m_extended = settable(*extended);
     if (failed)
         return std::nullopt;
     return attributes;
 }
 
-bool FileAttributes::giveTo(int fd) const
+bool FileAttributes::giveFlags(int fd) const
+{
+    if (m_flags && !giveChattrFlags(fd, *m_flags & ~kSealing))
+        return false;
+    if (!m_extended)
+        return true;
+    // The flags given above show among the extended ones too; a file system that keeps no more
+    // than those refuses to be told of the rest, so it is told only where they differ.
+    bool failed = false;
+    std::optional<fsxattr> extended = extendedOf(fd, &failed);
+    if (!extended)
+        return false;
+    Extended wanted = *m_extended;
+    wanted.flags &= ~unsigned(FS_XFLAG_IMMUTABLE | FS_XFLAG_APPEND);
+    if (settable(*extended) == wanted)
+        return true;
+    extended->fsx_xflags = (extended->fsx_xflags & kStateFlags) | wanted.flags;
+    extended->fsx_extsize = wanted.extentSize;
+    extended->fsx_projid = wanted.project;
+    extended->fsx_cowextsize = wanted.cowExtentSize;
+    return ::ioctl(fd, FS_IOC_FSSETXATTR, &*extended) == 0;
+}
+
+bool FileAttributes::seal(int fd) const
+{
+    return !m_flags || !(*m_flags & kSealing) || giveChattrFlags(fd, *m_flags);
+}
+
+bool FileAttributes::giveAttributes(int fd) const
 {
     const std::optional<QList<QByteArray>> names = attributeNames(fd);
     if (!names)
@@ -101,17 +173,7 @@ bool FileAttributes::giveTo(int fd) const
         if (::fsetxattr(fd, name.constData(), value.constData(), size_t(value.size()), 0) != 0)
             return false;
     }
-    if (!m_flags)
-        return true;
-    // A new file may take flags from its folder too.
-    bool failed = false;
-    const std::optional<int> flags = flagsOf(fd, &failed);
-    if (!flags)
-        return false;
-    if ((*flags & FS_FL_USER_MODIFIABLE) == *m_flags)
-        return true;
-    int wanted = (*flags & ~FS_FL_USER_MODIFIABLE) | *m_flags;
-    return ::ioctl(fd, FS_IOC_SETFLAGS, &wanted) == 0;
+    return true;
 }
 
 } // namespace saltor

@@ -9,27 +9,52 @@
 namespace saltor {
 
 // What a file holds besides its bytes, owner, group and mode: its extended attributes (an
-// access control list among them) and its attribute flags (no dump, no access time, synchronous
-// updates...). File capabilities are left out: the system drops them whenever a file is written,
-// and a new text must not run with an old one's privileges.
+// access control list among them), its attribute flags (no dump, no access time, no
+// copy-on-write, synchronous updates...) and what the file system keeps beside them (extended
+// flags, project ID, extent size hints). File capabilities are left out: the system drops them
+// whenever a file is written, and a new text must not run with an old one's privileges.
+//
+// A new file is given them in three steps, in this order: its flags while it is still empty,
+// its extended attributes once it is written, and immutable and append-only last.
 class FileAttributes {
 public:
     // Those of the open file fd; nothing where they cannot be read.
     static std::optional<FileAttributes> of(int fd);
 
-    // Gives the new file fd exactly these: attributes it took from its folder (a default access
-    // list) go. False where they could not all be given.
-    bool giveTo(int fd) const;
+    // Gives the new, still empty file fd every flag and what the file system keeps beside them,
+    // but immutable and append-only: some (no copy-on-write, an extent size hint) a file system
+    // takes only on an empty file. Flags it took from its folder go. False where they could not
+    // all be given.
+    bool giveFlags(int fd) const;
+    // Gives the new file fd exactly these extended attributes: those it took from its folder (a
+    // default access list) go. False where they could not all be given.
+    bool giveAttributes(int fd) const;
+    // Gives the new file fd immutable and append-only, after which it takes no change.
+    bool seal(int fd) const;
 
     bool operator==(const FileAttributes& other) const
     {
-        return m_attributes == other.m_attributes && m_flags == other.m_flags;
+        return m_attributes == other.m_attributes && m_flags == other.m_flags && m_extended == other.m_extended;
     }
     bool operator!=(const FileAttributes& other) const { return !(*this == other); }
 
+    // What the file system keeps beside the flags (FS_IOC_FSGETXATTR).
+    struct Extended {
+        unsigned flags = 0;
+        unsigned extentSize = 0;
+        unsigned project = 0;
+        unsigned cowExtentSize = 0;
+        bool operator==(const Extended& other) const
+        {
+            return flags == other.flags && extentSize == other.extentSize && project == other.project
+                   && cowExtentSize == other.cowExtentSize;
+        }
+    };
+
 private:
     QList<std::pair<QByteArray, QByteArray>> m_attributes; // name and value, sorted by name
-    std::optional<int> m_flags;                             // those a user may change; none: not kept here
+    std::optional<int> m_flags;                             // those chattr sets; none: not kept here
+    std::optional<Extended> m_extended;                     // none: not kept here
 };
 
 } // namespace saltor

@@ -11,7 +11,9 @@
 #include <optional>
 
 #include <fcntl.h>
+#include <linux/fs.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <unistd.h>
@@ -21,6 +23,7 @@ namespace saltor {
 namespace {
 
 const QString kChanged = QStringLiteral("It changed while it was being saved, so nothing was written.");
+const QString kBusy = QStringLiteral("It is being saved by another program at this moment.");
 
 WriteResult written(const QString& note = QString())
 {
@@ -152,42 +155,6 @@ bool giveMode(int fd, const struct stat& old)
     return ::fchmod(fd, old.st_mode & 07777) == 0 && hasMode(fd, old);
 }
 
-// Replaces the file at (described by at.info) atomically: a new file beside it takes all of
-// bytes, is synced, takes the old one's owner, group, mode, extended attributes and flags, and
-// is renamed over it, as long as the name still holds the old file. Gives nothing, with
-// everything as it was, where that would not keep what the file was: no new file may be made
-// in the folder, it cannot be given all the old one had, or the folder does not let it be
-// renamed (a sticky folder); the caller writes in place instead.
-std::optional<WriteResult> replaceFile(const FileLocation& at, const QByteArray& bytes)
-{
-    // The attributes are read from the file itself; one the saver may not read is written in place.
-    bool changed = false;
-    const Descriptor old(openSame(at.folder.get(), at.name, O_RDONLY, at.info, &changed));
-    if (changed)
-        return failure(kChanged);
-    const std::optional<FileAttributes> attributes = old.get() >= 0 ? FileAttributes::of(old.get()) : std::nullopt;
-    if (!attributes)
-        return std::nullopt;
-
-    TemporaryFile file(at.folder.get(), 0600);
-    // The owner first, so that a file of another user's costs no write; the attributes and the
-    // mode after the write, which would clear set-user-ID and set-group-ID for a saver other
-    // than root; then everything is looked at once more, as the system may have adjusted it.
-    if (file.fd() < 0 || !giveOwner(file.fd(), at.info))
-        return std::nullopt;
-    if (const int error = writeAll(file.fd(), bytes))
-        return failure(error);
-    if (!attributes->giveTo(file.fd()) || !giveMode(file.fd(), at.info) || FileAttributes::of(file.fd()) != attributes)
-        return std::nullopt;
-
-    struct stat now;
-    if (::fstatat(at.folder.get(), at.name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0 || !sameFile(now, at.info))
-        return failure(kChanged);
-    if (const int error = file.replace(at.name))
-        return error == EPERM || error == EACCES || error == EBUSY ? std::nullopt : std::optional(failure(error));
-    return written(syncFolder(at.folder.get()));
-}
-
 // Takes the file for this save alone: a second save of it at the same time waits a moment,
 // then is refused, rather than mixing its text with this one's. A file system without locks
 // goes unlocked.
@@ -204,6 +171,62 @@ bool lockAlone(int fd)
     }
 }
 
+// Whether the name still holds the file the save looked at.
+bool stillNamed(const FileLocation& at)
+{
+    struct stat now;
+    return ::fstatat(at.folder.get(), at.name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(now, at.info);
+}
+
+// Replaces the file at (described by at.info) atomically: a new file beside it takes all of
+// bytes, is synced, takes the old one's owner, group, mode, extended attributes and flags, and
+// changes places with it in one step, as long as the name still holds the old file then. The
+// file is the save's alone meanwhile, as in a write in place. Gives nothing, with everything as
+// it was, where that would not keep what the file was: no new file may be made in the folder,
+// it cannot be given all the old one had, or the folder does not let it be renamed (a sticky
+// folder); the caller writes in place instead.
+std::optional<WriteResult> replaceFile(const FileLocation& at, const QByteArray& bytes)
+{
+    // The attributes are read from the file itself; one the saver may not read is written in place.
+    bool changed = false;
+    const Descriptor old(openSame(at.folder.get(), at.name, O_RDONLY, at.info, &changed));
+    if (changed)
+        return failure(kChanged);
+    if (old.get() < 0)
+        return std::nullopt;
+    // A second save that waited for this one finds another file at the name.
+    if (!lockAlone(old.get()))
+        return failure(kBusy);
+    if (!stillNamed(at))
+        return failure(kChanged);
+    const std::optional<FileAttributes> attributes = FileAttributes::of(old.get());
+    if (!attributes)
+        return std::nullopt;
+
+    TemporaryFile file(at.folder.get(), 0600);
+    // The owner first, so that a file of another user's costs no write, and the flags, some of
+    // which a file system takes only on an empty file; the extended attributes and the mode
+    // after the write, which would clear set-user-ID and set-group-ID for a saver other than
+    // root; immutable and append-only last. Then everything is looked at once more, as the
+    // system may have adjusted it.
+    if (file.fd() < 0 || !giveOwner(file.fd(), at.info) || !attributes->giveFlags(file.fd()))
+        return std::nullopt;
+    if (const int error = writeAll(file.fd(), bytes))
+        return failure(error);
+    if (!attributes->giveAttributes(file.fd()) || !giveMode(file.fd(), at.info) || !attributes->seal(file.fd())
+        || FileAttributes::of(file.fd()) != attributes)
+        return std::nullopt;
+
+    const int error = file.replace(at.name, at.info);
+    if (error == EEXIST)
+        return failure(kChanged);
+    if (error == EPERM || error == EACCES || error == EBUSY)
+        return std::nullopt;
+    if (error)
+        return failure(error);
+    return written(syncFolder(at.folder.get()));
+}
+
 // Whether the file fd is on a file system that holds its data on a disk: pseudo-files of the
 // system (/proc, /sys) have no blocks to reserve, and writing a byte there to reserve one
 // would be taken as a value.
@@ -213,17 +236,23 @@ bool onDisk(int fd)
     return ::fstatfs(fd, &disk) != 0 || disk.f_blocks > 0;
 }
 
-// Reserves the first size bytes of fd: 0, or the error number that says they do not fit.
-// Where the file system cannot reserve them itself, the C library does so by reading and
-// writing a byte of every block; any other error goes ahead unreserved.
+// Reserves the first size bytes of fd without changing its size, so that until the first write
+// a stop leaves the file as it was: 0, or the error number that says they do not fit. Where
+// the file system has no means of its own, the C library reserves them by reading and writing
+// a byte of every block, which lengthens the file; any other error goes ahead unreserved.
 int reserve(int fd, qsizetype size)
 {
     if (size == 0 || !onDisk(fd))
         return 0;
     int error;
     do
-        error = ::posix_fallocate(fd, 0, off_t(size));
+        error = ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(size)) == 0 ? 0 : errno;
     while (error == EINTR);
+    if (error == EOPNOTSUPP) {
+        do
+            error = ::posix_fallocate(fd, 0, off_t(size));
+        while (error == EINTR);
+    }
     return error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO ? error : 0;
 }
 
@@ -247,10 +276,71 @@ int openForWriting(const FileLocation& at, bool* changed)
     return fd >= 0 || *changed || errno != EACCES ? fd : openSame(at.folder.get(), at.name, O_WRONLY, at.info, changed);
 }
 
-// Writes bytes over the file itself, which keeps its inode and with it its owner, group, mode,
-// attributes and every name. The new size is reserved first, so a full disk shows before the
-// first old byte changes and the file stays as it was. Where the file system cannot reserve
-// space and a later step fails, the reason says that the file may now be damaged.
+// Gives the empty file the no-copy-on-write flag of fd, or takes it away: a file system shares
+// blocks only between files that both have it or both lack it.
+bool copiesAsFd(int fd, int empty)
+{
+    int flags = 0, own = 0;
+    if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) != 0 || ::ioctl(empty, FS_IOC_GETFLAGS, &own) != 0)
+        return true;
+    int wanted = (own & ~FS_NOCOW_FL) | (flags & FS_NOCOW_FL);
+    return wanted == own || (::ioctl(empty, FS_IOC_SETFLAGS, &wanted) == 0 && ::ioctl(empty, FS_IOC_GETFLAGS, &own) == 0
+                             && own == wanted);
+}
+
+// Puts bytes in the file fd on a file system that shares blocks between files (btrfs, xfs):
+// there a block overwritten may take a new one, which no reservation promises. So the whole
+// text goes to a new file beside it first, where a full disk shows with nothing of fd changed,
+// and fd then takes that file's blocks in one step. Nothing, with the file as it was, where the
+// file system shares no blocks or the folder takes no new file.
+std::optional<WriteResult> shareBlocks(const FileLocation& at, int fd, const QByteArray& bytes)
+{
+    // Taking the blocks of an empty file changes nothing and tells whether it can be done.
+    TemporaryFile text(at.folder.get(), 0600);
+    if (text.fd() < 0 || ::ioctl(fd, FICLONE, text.fd()) != 0 || !copiesAsFd(fd, text.fd()))
+        return std::nullopt;
+    struct stat info;
+    if (::fstat(fd, &info) != 0)
+        return failure(errno);
+    if (const int error = writeAll(text.fd(), bytes))
+        return failure(error);
+    // A last block partly filled goes only to the end of a file: a shorter text reaches the end
+    // of the file with a hole, and the file is cut to it after.
+    if (bytes.size() < info.st_size && ::ftruncate(text.fd(), info.st_size) != 0)
+        return failure(errno);
+    // A file system that finds blocks only as it writes them back (btrfs) may tell that it is
+    // full only at the sync.
+    if (::fsync(text.fd()) != 0)
+        return failure(errno);
+    if (::ioctl(fd, FICLONE, text.fd()) != 0)
+        return damaged(errno);
+    if (::ftruncate(fd, off_t(bytes.size())) != 0)
+        return damaged(errno);
+    return written();
+}
+
+// Writes bytes over fd from its start and cuts it to their length. The new size is reserved
+// first, so a full disk shows before the first old byte changes and the file stays as it was.
+// Where the file system cannot reserve space and a later step fails, the reason says that the
+// file may now be damaged.
+WriteResult overwrite(int fd, const QByteArray& bytes, off_t oldSize)
+{
+    // Space reserved past the end goes again, and a file the C library lengthened is cut back.
+    if (const int error = reserve(fd, bytes.size()))
+        return ::ftruncate(fd, oldSize) == 0 ? failure(error) : damaged(error);
+    qsizetype done = 0;
+    int error = writeAll(fd, bytes, &done);
+    if (!error && ::ftruncate(fd, off_t(bytes.size())) != 0)
+        error = errno;
+    if (!error)
+        return written();
+    // A first write that failed changed no old byte.
+    return done == 0 && ::ftruncate(fd, oldSize) == 0 ? failure(error) : damaged(error);
+}
+
+// Writes bytes into the file itself, which keeps its inode and with it its owner, group, mode,
+// attributes and every name: on a file system that shares blocks between files, by giving it
+// those of a new file written whole; elsewhere over its own blocks.
 WriteResult writeInPlace(const FileLocation& at, const QByteArray& bytes)
 {
     bool changed = false;
@@ -260,25 +350,18 @@ WriteResult writeInPlace(const FileLocation& at, const QByteArray& bytes)
     if (fd.get() < 0)
         return failure(errno);
     if (!lockAlone(fd.get()))
-        return failure(QStringLiteral("It is being saved by another program at this moment."));
-    if (const int error = reserve(fd.get(), bytes.size())) {
-        // A reservation that failed half way may have lengthened the file.
-        return ::ftruncate(fd.get(), at.info.st_size) == 0 ? failure(error) : damaged(error);
-    }
-    qsizetype done = 0;
-    int error = writeAll(fd.get(), bytes, &done);
-    // A first write that failed changed no old byte: only the reserved length is to go again.
-    const bool untouched = error && done == 0;
-    if (!error && ::ftruncate(fd.get(), off_t(bytes.size())) != 0)
-        error = errno;
-    if (!error)
-        error = sync(fd.get());
-    const QString note = error ? QString() : restoreMode(fd.get(), at.info);
-    if (!error)
-        error = fd.close();
-    if (!error)
-        return written(note);
-    return untouched && ::ftruncate(fd.get(), at.info.st_size) == 0 ? failure(error) : damaged(error);
+        return failure(kBusy);
+    std::optional<WriteResult> put = shareBlocks(at, fd.get(), bytes);
+    if (!put)
+        put = overwrite(fd.get(), bytes, at.info.st_size);
+    if (!put->ok)
+        return *put;
+    if (const int error = sync(fd.get()))
+        return damaged(error);
+    const QString note = restoreMode(fd.get(), at.info);
+    if (const int error = fd.close())
+        return damaged(error);
+    return written(note);
 }
 
 } // namespace

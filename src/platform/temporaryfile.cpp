@@ -1,5 +1,7 @@
 #include "platform/temporaryfile.h"
 
+#include "platform/posixfile.h"
+
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -40,7 +42,7 @@ TemporaryFile::TemporaryFile(int folder, mode_t mode) : m_folder(folder)
 {
     // Without /proc only root could give an unnamed file a name.
     if (::access("/proc/self/fd", F_OK) == 0 || ::geteuid() == 0) {
-        m_fd = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+        m_fd = ::openat(folder, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, mode);
         m_unnamed = m_fd >= 0;
         // A file system without unnamed files says so in several ways; a real refusal
         // (no room, no permission) shows again below.
@@ -62,7 +64,7 @@ int TemporaryFile::openNamed(mode_t mode)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QByteArray name = temporaryName();
-        const int fd = ::openat(m_folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        const int fd = ::openat(m_folder, name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0) {
             m_name = name;
             return fd;
@@ -124,7 +126,7 @@ int TemporaryFile::link(const QByteArray& name)
     return 0;
 }
 
-int TemporaryFile::replace(const QByteArray& name)
+int TemporaryFile::replace(const QByteArray& name, const struct stat& old)
 {
     if (::fsync(m_fd) != 0)
         return errno;
@@ -132,8 +134,37 @@ int TemporaryFile::replace(const QByteArray& name)
         if (const int error = nameUnnamed())
             return error;
     }
+    struct stat own;
+    if (::fstat(m_fd, &own) != 0)
+        return errno;
     if (const int error = closeFile())
         return error;
+    const auto holds = [this](const QByteArray& at, const struct stat& file) {
+        struct stat now;
+        return ::fstatat(m_folder, at.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(now, file);
+    };
+    // The two names change places in one step, and what comes out must be the old file: a look
+    // at the name and then a rename would replace whatever came to it in between.
+    if (::renameat2(m_folder, m_name.constData(), m_folder, name.constData(), RENAME_EXCHANGE) == 0) {
+        if (!holds(m_name, old)) {
+            // What came to the name goes back to it, and this file goes, unless yet another
+            // came to the name meanwhile, which is then left where it stands.
+            ::renameat2(m_folder, m_name.constData(), m_folder, name.constData(), RENAME_EXCHANGE);
+            if (!holds(m_name, own))
+                m_name.clear();
+            return EEXIST;
+        }
+        ::unlinkat(m_folder, m_name.constData(), 0);
+        m_name.clear();
+        return 0;
+    }
+    if (errno == ENOENT)
+        return EEXIST;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // A file system without exchange: renamed over the name, as long as it holds the old file.
+    if (!holds(name, old))
+        return EEXIST;
     if (::renameat(m_folder, m_name.constData(), m_folder, name.constData()) != 0)
         return errno;
     m_name.clear();

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 namespace saltor {
@@ -19,7 +20,7 @@ public:
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-    // Open for writing; -1 when it could not be made, and error() says why.
+    // Open for reading and writing; -1 when it could not be made, and error() says why.
     int fd() const { return m_fd; }
     int error() const { return m_error; }
 
@@ -27,9 +28,10 @@ public:
     // EEXIST where something stands there by now, or the error number of the step that failed.
     // The file is removed unless it took the name.
     int link(const QByteArray& name);
-    // Syncs the file, closes it and renames it to name, replacing what stands there: 0, or the
-    // error number of the step that failed (the file is then removed).
-    int replace(const QByteArray& name);
+    // Syncs the file, closes it and puts it at name in place of the file old describes, which
+    // goes: 0, EEXIST where another file stands there by then (which stays; nothing changed), or
+    // the error number of the step that failed. The file is removed unless it took the name.
+    int replace(const QByteArray& name, const struct stat& old);
 
 private:
     // Opens a file under a new temporary name: its descriptor, or -1 with m_error set.

@@ -46,9 +46,9 @@ std::optional<WriteResult> writeUnprivileged(const QString& path, const QByteArr
     return child.go() ? child.result() : std::nullopt;
 }
 
-// What a save must keep of a file besides its bytes: owner, group, mode, links, access list and
-// attribute flags, and, when nothing was written, the file itself (its inode). "absent" when
-// there is none.
+// What a save must keep of a file besides its bytes: owner, group, mode, links, access list,
+// attribute flags, extended flags and project ID, and, when nothing was written, the file itself
+// (its inode). "absent" when there is none.
 QString fileState(const QString& path, bool withInode)
 {
     const QByteArray name = QFile::encodeName(path);
@@ -58,18 +58,22 @@ QString fileState(const QString& path, bool withInode)
     QByteArray acl(256, '\0');
     acl.truncate(qMax<ssize_t>(0, ::lgetxattr(name.constData(), "system.posix_acl_access", acl.data(), size_t(acl.size()))));
     int flags = -1;
+    fsxattr extended = {};
     const int fd = S_ISREG(info.st_mode) ? ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC) : -1;
     if (fd >= 0) {
         ::ioctl(fd, FS_IOC_GETFLAGS, &flags);
+        ::ioctl(fd, FS_IOC_FSGETXATTR, &extended);
         ::close(fd);
     }
-    QString state = QStringLiteral("owner %1 group %2 mode %3 links %4 access list %5 flags %6")
+    QString state = QStringLiteral("owner %1 group %2 mode %3 links %4 access list %5 flags %6 extended %7 project %8")
                         .arg(info.st_uid)
                         .arg(info.st_gid)
                         .arg(info.st_mode, 0, 8)
                         .arg(info.st_nlink)
                         .arg(QString::fromLatin1(acl.toHex()))
-                        .arg(flags, 0, 16);
+                        .arg(flags, 0, 16)
+                        .arg(extended.fsx_xflags & ~(FS_XFLAG_HASATTR | FS_XFLAG_PREALLOC), 0, 16)
+                        .arg(extended.fsx_projid);
     if (withInode)
         state += QStringLiteral(" inode %1").arg(info.st_ino);
     return state;
@@ -421,15 +425,18 @@ void FileCommandsTest::realWriteKeepsTheFile_data()
     QTest::addColumn<int>("folderMode");
     QTest::addColumn<bool>("unprivileged"); // written by nobody rather than by root
     QTest::addColumn<bool>("secondName");   // a hard link to the file stands beside it
-    QTest::addColumn<QString>("disk");      // tmpfs, ext2 (which reserves no space itself) or ext4
+    QTest::addColumn<QString>("disk");      // tmpfs, ext2 (which reserves no space itself), ext4, btrfs
+                                            // (which copies every block on write) or xfs
     QTest::addColumn<int>("room");          // bytes left free on the disk; -1: not filled
     QTest::addColumn<int>("size");          // of the new text
     QTest::addColumn<QString>("error");     // empty: written
-    QTest::addColumn<QString>("setup");     // besides: "default access list" on the folder, "flags" on the file
+    QTest::addColumn<QString>("setup");     // besides: "default access list" on the folder, "chattr ARGUMENTS"
+                                            // on the file, an "old text as long as the new"
     const QString doc = QStringLiteral("doc.sqf");
     const int root = 0;
     const int nobody = 65534;
-    const QString tmpfs = QStringLiteral("tmpfs"), ext2 = QStringLiteral("ext2"), ext4 = QStringLiteral("ext4");
+    const QString tmpfs = QStringLiteral("tmpfs"), ext2 = QStringLiteral("ext2"), ext4 = QStringLiteral("ext4"),
+                  btrfs = QStringLiteral("btrfs"), xfs = QStringLiteral("xfs");
     const QString none;
     const QString denied = QStringLiteral("Permission denied");
     const QString full = QStringLiteral("No space left on device");
@@ -467,7 +474,16 @@ void FileCommandsTest::realWriteKeepsTheFile_data()
     QTest::newRow("folder with a default access list")
         << doc << 0660 << root << 0755 << false << false << ext4 << -1 << 3 << none << QStringLiteral("default access list");
     QTest::newRow("attribute flags") << doc << 0644 << root << 0755 << false << false << ext4 << -1 << 3 << none
-                                     << QStringLiteral("flags");
+                                     << QStringLiteral("chattr +dASusc");
+    QTest::newRow("no copy-on-write and no compression on btrfs")
+        << doc << 0644 << root << 0755 << false << false << btrfs << -1 << 3 << none << QStringLiteral("chattr +Cm");
+    QTest::newRow("project ID on xfs")
+        << doc << 0644 << root << 0755 << false << false << xfs << -1 << 3 << none << QStringLiteral("chattr -p 42");
+    QTest::newRow("second name on xfs, which shares blocks")
+        << doc << 0640 << nobody << 0755 << false << true << xfs << -1 << 3 << none << none;
+    QTest::newRow("full disk, written in place on btrfs, which copies every block")
+        << doc << 0644 << root << 0755 << false << true << btrfs << 64 * 1024 << 4 * 1024 * 1024 << full
+        << QStringLiteral("old text as long as the new");
 }
 
 // A save on a small disk of its own: written, or refused with the reason and the file as it was.
@@ -486,8 +502,10 @@ void FileCommandsTest::realWriteKeepsTheFile()
     QFETCH(QString, error);
     QFETCH(QString, setup);
     const bool tmpfs = disk == QLatin1String("tmpfs");
-    SmallDisk small(tmpfs ? SmallDisk::Kind::Tmpfs : disk == QLatin1String("ext2") ? SmallDisk::Kind::Ext2 : SmallDisk::Kind::Ext4,
-                    tmpfs ? 256 : 1024);
+    const QStringList kinds = {QStringLiteral("tmpfs"), QStringLiteral("ext2"), QStringLiteral("ext4"), QStringLiteral("btrfs"),
+                               QStringLiteral("xfs")};
+    const auto kind = SmallDisk::Kind(kinds.indexOf(disk));
+    SmallDisk small(kind, kind == SmallDisk::Kind::Tmpfs ? 256 : kind == SmallDisk::Kind::Btrfs ? 16 * 1024 : 1024);
     // Without the disk, the rows that need no full disk run in a temporary folder. Without
     // root too, only the writes by someone else than the folder's owner run: by the user, who
     // then owns everything, in a folder held read-only.
@@ -511,7 +529,9 @@ void FileCommandsTest::realWriteKeepsTheFile()
     QVERIFY(QDir().mkpath(fileFolder));
     const QByteArray fileName = QFile::encodeName(path);
     // Longer than most new texts, and than a block of the disk.
-    const QByteArray old = QByteArray("old content, longer than the new\n").repeated(64);
+    QByteArray old = QByteArray("old content, longer than the new\n").repeated(64);
+    if (setup == QLatin1String("old text as long as the new"))
+        old = old.repeated(size / old.size() + 1).left(size);
     if (mode) {
         QVERIFY(writeFileBytes(path, old));
         if (root)
@@ -521,13 +541,14 @@ void FileCommandsTest::realWriteKeepsTheFile()
             QCOMPARE(::link(fileName.constData(), QFile::encodeName(folder + QStringLiteral("/second.sqf")).constData()), 0);
     }
     QCOMPARE(::chmod(folderName.constData(), mode_t(root ? folderMode : folderMode & ~0222)), 0);
-    if (!setup.isEmpty()) {
-        // After the file was made, so that it has none of what its folder would give it.
-        const bool acl = setup == QLatin1String("default access list");
-        QCOMPARE(QProcess::execute(acl ? QStringLiteral("setfacl") : QStringLiteral("chattr"),
-                                   acl ? QStringList{QStringLiteral("-d"), QStringLiteral("-m"), QStringLiteral("u:1234:rw"), folder}
-                                       : QStringList{QStringLiteral("+dASusc"), path}),
-                 0);
+    // After the file was made, so that it has none of what its folder would give it.
+    if (setup == QLatin1String("default access list"))
+        QCOMPARE(QProcess::execute(QStringLiteral("setfacl"), {QStringLiteral("-d"), QStringLiteral("-m"), QStringLiteral("u:1234:rw"), folder}), 0);
+    if (setup.startsWith(QLatin1String("chattr "))) {
+        // On the file emptied, as some flags are taken only then.
+        QVERIFY(QFile::resize(path, 0));
+        QCOMPARE(QProcess::execute(QStringLiteral("chattr"), setup.split(QLatin1Char(' ')).mid(1) << path), 0);
+        QVERIFY(writeFileBytes(path, old));
     }
     if (room >= 0)
         QVERIFY(small.fill(room));
@@ -584,6 +605,10 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout_data()
     row("link to a file not made yet", "new", "before", QStringLiteral("link to a name not taken yet"), QString());
     row("saver killed while the text is written", "replace", "write 1", QStringLiteral("saver killed"), QString());
     row("second save while written in place", "in place", "write 1", QStringLiteral("second save"), QString());
+    row("saver killed after the space is reserved", "in place", "write 1", QStringLiteral("saver killed"), QString());
+    row("file put in the file's place as they are exchanged", "replace", "renameat2 1",
+        QStringLiteral("file put in its place"), changed);
+    row("second save as the file is exchanged", "replace", "renameat2 1", QStringLiteral("second save"), QString());
     row("folder not synced after the rename", "replace", "fsync 2 EIO", QString(),
         QStringLiteral("It may not be on the disk yet: its folder could not be synced (Input/output error)."), true);
     row("link of another user in a sticky folder", "replace", "before",
@@ -658,6 +683,9 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout()
                 QCOMPARE(::lchown(name.constData(), user, user), 0);
         } else if (change == QLatin1String("file made at the name")) {
             QVERIFY(writeFileBytes(path, QByteArray("made meanwhile")));
+        } else if (change == QLatin1String("file put in its place")) {
+            QCOMPARE(::rename(name.constData(), QFile::encodeName(path + QStringLiteral(".old")).constData()), 0);
+            QVERIFY(writeFileBytes(path, QByteArray("made meanwhile")));
         } else if (change == QLatin1String("saver killed")) {
             saver->kill();
         } else if (change == QLatin1String("second save")) {
@@ -689,8 +717,11 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout()
         QCOMPARE(result->ok ? result->note : result->error, said);
         QCOMPARE(result->ok, written);
     }
-    if (change == QLatin1String("file made at the name"))
+    if (change.startsWith(QLatin1String("file")))
         QCOMPARE(readFileBytes(path), QByteArray("made meanwhile"));
+    // The file the user chose, moved away meanwhile, is as it was.
+    if (QFileInfo::exists(path + QStringLiteral(".old")))
+        QCOMPARE(readFileBytes(path + QStringLiteral(".old")), QByteArray("old"));
     if (result && result->ok) {
         const QString moved = change == QLatin1String("folder swapped for a link") ? folder + QStringLiteral(".old") : folder;
         QCOMPARE(readFileBytes(moved + QStringLiteral("/doc.sqf")), QByteArray("new text"));

@@ -35,15 +35,22 @@ SmallDisk::SmallDisk(Kind kind, int kilobytes)
     } else {
         // No blocks kept for root, so that root fills it like anyone else.
         const QString image = m_dir.filePath(QStringLiteral("disk.img"));
+        const QString size = QString::number(kind == Kind::Xfs ? 300 * 1024 : kilobytes);
         QProcess make;
-        make.start(kind == Kind::Ext2 ? QStringLiteral("mkfs.ext2") : QStringLiteral("mkfs.ext4"),
-                   {QStringLiteral("-q"), QStringLiteral("-F"), QStringLiteral("-m"), QStringLiteral("0"), image,
-                    QString::number(kilobytes)});
+        if (kind == Kind::Ext2 || kind == Kind::Ext4)
+            make.start(kind == Kind::Ext2 ? QStringLiteral("mkfs.ext2") : QStringLiteral("mkfs.ext4"),
+                       {QStringLiteral("-q"), QStringLiteral("-F"), QStringLiteral("-m"), QStringLiteral("0"), image, size});
+        else if (QProcess::execute(QStringLiteral("truncate"), {QStringLiteral("-s"), size + QLatin1Char('K'), image}) == 0)
+            make.start(kind == Kind::Btrfs ? QStringLiteral("mkfs.btrfs") : QStringLiteral("mkfs.xfs"),
+                       kind == Kind::Btrfs ? QStringList{QStringLiteral("-q"), QStringLiteral("-f"), QStringLiteral("--mixed"), image}
+                                           : QStringList{QStringLiteral("-q"), QStringLiteral("-f"), image});
         QProcess mount;
-        if (make.waitForFinished(10000) && make.exitCode() == 0)
+        if (make.waitForFinished(30000) && make.exitStatus() == QProcess::NormalExit && make.exitCode() == 0)
             mount.start(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("loop"), image, mountPoint});
-        if (!mount.waitForFinished(10000) || mount.exitCode() != 0) {
-            m_reason = QStringLiteral("an image on a loop device: ") + QString::fromLocal8Bit(make.readAllStandardError())
+        if (!mount.waitForFinished(30000) || mount.exitCode() != 0) {
+            m_reason = QStringLiteral("an image on a loop device: ")
+                       + (make.error() == QProcess::FailedToStart ? make.program() + QStringLiteral(" is missing") : QString())
+                       + QString::fromLocal8Bit(make.readAllStandardError())
                        + QString::fromLocal8Bit(mount.readAllStandardError());
             return;
         }
@@ -57,18 +64,42 @@ SmallDisk::~SmallDisk()
         ::umount2(QFile::encodeName(m_mountPoint).constData(), MNT_DETACH);
 }
 
-bool SmallDisk::fill(qint64 room)
+namespace {
+
+// Makes a file of size bytes, on the disk: false, with errno set, where they do not fit. The file system
+// reserves its blocks where it can; elsewhere they are written.
+bool makeFile(const QByteArray& name, qint64 size)
 {
-    const QByteArray name = QFile::encodeName(m_mountPoint + QStringLiteral("/filler"));
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;
-    const QByteArray block(4096, 'f');
-    qint64 size = 0;
-    for (ssize_t n; (n = ::write(fd, block.constData(), size_t(block.size()))) > 0;)
-        size += n;
-    const bool full = errno == ENOSPC && ::ftruncate(fd, qMax<qint64>(0, size - room)) == 0 && ::fsync(fd) == 0;
-    return ::close(fd) == 0 && full;
+    int error = ::posix_fallocate(fd, 0, size);
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    ::close(fd);
+    errno = error;
+    return error == 0;
+}
+
+} // namespace
+
+bool SmallDisk::fill(qint64 room)
+{
+    // The room is a file of its own, removed once the rest is full: a full btrfs refuses even
+    // to cut a file short.
+    const QByteArray spacer = QFile::encodeName(m_mountPoint + QStringLiteral("/spacer"));
+    if (room > 0 && !makeFile(spacer, room))
+        return false;
+    // Files of ever smaller sizes take all the rest, down to the last block.
+    int count = 0;
+    for (qint64 size = 1024 * 1024; size >= 4096; size /= 4) {
+        while (makeFile(QFile::encodeName(m_mountPoint + QStringLiteral("/filler%1").arg(count)), size))
+            ++count;
+        if (errno != ENOSPC)
+            return false;
+    }
+    // The room freed is taken up again only once the file system has committed it (btrfs).
+    return (room == 0 || ::unlink(spacer.constData()) == 0) && (::sync(), true);
 }
 
 } // namespace saltor::testing

@@ -6,12 +6,13 @@
 namespace saltor::testing {
 
 // A small file system of its own, mounted for one test and unmounted after it: a tmpfs, or an
-// ext2 image on a loop device (a file system that cannot reserve space ahead of a write), or an
-// ext4 one (with access lists and attribute flags).
+// image on a loop device: ext2 (a file system that cannot reserve space ahead of a write), ext4
+// (with access lists and attribute flags), btrfs (which copies every block on write; of at
+// least 16 MB) or xfs (with project IDs and shared blocks; always of 300 MB).
 // Mounting needs root; without it, or without loop devices, reason() says why not.
 class SmallDisk {
 public:
-    enum class Kind { Tmpfs, Ext2, Ext4 };
+    enum class Kind { Tmpfs, Ext2, Ext4, Btrfs, Xfs };
     explicit SmallDisk(Kind kind = Kind::Tmpfs, int kilobytes = 256);
     ~SmallDisk();
     SmallDisk(const SmallDisk&) = delete;
