@@ -98,12 +98,15 @@ public:
     // written and the reason says the file changed while it was being saved. A failure gives
     // the system's own reason ("No space left on device") and leaves the file as it was.
     // Symbolic links are followed by the system, its protections applying; a loop is refused.
-    // An existing file is replaced atomically by a new one that was written and synced whole
-    // and took the old one's owner, group, mode, extended attributes (its access list among
-    // them) and attribute flags; where that cannot be (another user's file, a mode or attribute
-    // the saver may not set, a file with several names, a folder where no file may be made or
-    // renamed), the file is written in place, locked against a second writer, with its new
-    // size reserved before the first old byte changes. Where the file system cannot reserve it
+    // The file is the save's alone while it is written: a second save at the same time is
+    // refused. An existing file is replaced atomically by a new one that was written and synced
+    // whole and took the old one's owner, group, mode, extended attributes (its access list
+    // among them), attribute flags, project ID and extended flags, and that changes places with
+    // it only while the name still holds it; where that cannot be (another user's file, a mode
+    // or attribute the saver may not set, a file with several names, a folder where no file may
+    // be made or renamed), the file is written in place, with its new size reserved before the
+    // first old byte changes, or on a file system that shares blocks between files, by giving
+    // it the blocks of a new file written whole. Where the file system cannot reserve the space
     // and a write fails half way, the reason says that the file may now be damaged. A new file
     // never replaces one that appeared meanwhile. A device is written in place; a folder, pipe
     // or socket is refused. Never blocks.
