@@ -90,7 +90,7 @@ std::optional<WriteResult> shareBlocks(const FileLocation& at, int fd, const QBy
 {
     // Taking the blocks of an empty file changes nothing and tells whether it can be done.
     TemporaryFile text(at.folder.get(), 0600);
-    if (text.fd() < 0 || ::ioctl(fd, FICLONE, text.fd()) != 0 || !copiesAsFd(fd, text.fd()))
+    if (text.fd() < 0 || !copiesAsFd(fd, text.fd()) || ::ioctl(fd, FICLONE, text.fd()) != 0)
         return std::nullopt;
     struct stat info;
     if (::fstat(fd, &info) != 0)
