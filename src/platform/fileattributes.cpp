@@ -69,13 +69,13 @@ bool notKept(int error)
 }
 
 // The flags of fd; nothing where its file system keeps none, or where they cannot be read
-// (*failed).
+// (*failed is then set).
 std::optional<int> flagsOf(int fd, bool* failed)
 {
     int flags = 0;
     if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0)
         return flags;
-    *failed = !notKept(errno);
+    *failed = *failed || !notKept(errno);
     return std::nullopt;
 }
 
@@ -85,7 +85,7 @@ std::optional<fsxattr> extendedOf(int fd, bool* failed)
     fsxattr extended = {};
     if (::ioctl(fd, FS_IOC_FSGETXATTR, &extended) == 0)
         return extended;
-    *failed = !notKept(errno);
+    *failed = *failed || !notKept(errno);
     return std::nullopt;
 }
 
