@@ -88,6 +88,9 @@ bool copiesAsFd(int fd, int empty)
 // file system shares no blocks or the folder takes no new file.
 std::optional<WriteResult> shareBlocks(const FileLocation& at, int fd, const QByteArray& bytes)
 {
+    // An empty text takes no blocks: the file is only cut.
+    if (bytes.isEmpty())
+        return std::nullopt;
     // Taking the blocks of an empty file changes nothing and tells whether it can be done.
     TemporaryFile text(at.folder.get(), 0600);
     if (text.fd() < 0 || !copiesAsFd(fd, text.fd()) || ::ioctl(fd, FICLONE, text.fd()) != 0)

@@ -21,7 +21,7 @@ public:
     // Empty once mounted; otherwise why it is not, for a skip.
     QString reason() const { return m_reason; }
     QString path() const { return m_mountPoint; }
-    // Fills the disk with a file in its top folder, leaving about room bytes free (whole
+    // Fills the disk with files in its top folder, leaving about room bytes free (whole
     // blocks); false when it cannot.
     bool fill(qint64 room);
 
