@@ -56,8 +56,6 @@ std::optional<QByteArray> attributeValue(int fd, const QByteArray& name)
 // Every flag chattr can set.
 constexpr int kChattrFlags = FS_FL_USER_MODIFIABLE | FS_NOCOMP_FL | FS_JOURNAL_DATA_FL | FS_EXTENT_FL | FS_NOCOW_FL
                              | FS_DAX_FL | FS_PROJINHERIT_FL | FS_CASEFOLD_FL;
-// The flags after which a file takes no change.
-constexpr int kSealing = FS_IMMUTABLE_FL | FS_APPEND_FL;
 // Extended flags that tell what a file holds, not what was set on it: extended attributes, and
 // preallocated space.
 constexpr unsigned kStateFlags = FS_XFLAG_HASATTR | FS_XFLAG_PREALLOC;
@@ -130,9 +128,14 @@ std::optional<FileAttributes> FileAttributes::of(int fd)
     return attributes;
 }
 
+bool FileAttributes::takeNoChange() const
+{
+    return m_flags && (*m_flags & (FS_IMMUTABLE_FL | FS_APPEND_FL));
+}
+
 bool FileAttributes::giveFlags(int fd) const
 {
-    if (m_flags && !giveChattrFlags(fd, *m_flags & ~kSealing))
+    if (m_flags && !giveChattrFlags(fd, *m_flags))
         return false;
     if (!m_extended)
         return true;
@@ -142,8 +145,7 @@ bool FileAttributes::giveFlags(int fd) const
     std::optional<fsxattr> extended = extendedOf(fd, &failed);
     if (!extended)
         return false;
-    Extended wanted = *m_extended;
-    wanted.flags &= ~unsigned(FS_XFLAG_IMMUTABLE | FS_XFLAG_APPEND);
+    const Extended& wanted = *m_extended;
     if (settable(*extended) == wanted)
         return true;
     extended->fsx_xflags = (extended->fsx_xflags & kStateFlags) | wanted.flags;
@@ -151,11 +153,6 @@ bool FileAttributes::giveFlags(int fd) const
     extended->fsx_projid = wanted.project;
     extended->fsx_cowextsize = wanted.cowExtentSize;
     return ::ioctl(fd, FS_IOC_FSSETXATTR, &*extended) == 0;
-}
-
-bool FileAttributes::seal(int fd) const
-{
-    return !m_flags || !(*m_flags & kSealing) || giveChattrFlags(fd, *m_flags);
 }
 
 bool FileAttributes::giveAttributes(int fd) const

@@ -14,23 +14,24 @@ namespace saltor {
 // flags, project ID, extent size hints). File capabilities are left out: the system drops them
 // whenever a file is written, and a new text must not run with an old one's privileges.
 //
-// A new file is given them in three steps, in this order: its flags while it is still empty,
-// its extended attributes once it is written, and immutable and append-only last.
+// A new file is given them in two steps: its flags while it is still empty, its extended
+// attributes once it is written.
 class FileAttributes {
 public:
     // Those of the open file fd; nothing where they cannot be read.
     static std::optional<FileAttributes> of(int fd);
 
-    // Gives the new, still empty file fd every flag and what the file system keeps beside them,
-    // but immutable and append-only: some (no copy-on-write, an extent size hint) a file system
-    // takes only on an empty file. Flags it took from its folder go. False where they could not
-    // all be given.
+    // Whether they make the file take no change (immutable, append-only): nothing may replace
+    // it, nor write it in place.
+    bool takeNoChange() const;
+
+    // Gives the new, still empty file fd every flag and what the file system keeps beside them:
+    // some (no copy-on-write, an extent size hint) a file system takes only on an empty file.
+    // Flags it took from its folder go. False where they could not all be given.
     bool giveFlags(int fd) const;
     // Gives the new file fd exactly these extended attributes: those it took from its folder (a
     // default access list) go. False where they could not all be given.
     bool giveAttributes(int fd) const;
-    // Gives the new file fd immutable and append-only, after which it takes no change.
-    bool seal(int fd) const;
 
     bool operator==(const FileAttributes& other) const
     {

@@ -144,4 +144,10 @@ FileStamp FileLocation::stamp() const
     return stamp;
 }
 
+bool FileLocation::stillNamed() const
+{
+    struct stat now;
+    return ::fstatat(folder.get(), name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(now, info);
+}
+
 } // namespace saltor

@@ -29,6 +29,8 @@ struct FileLocation {
     struct stat info = {};
 
     FileStamp stamp() const;
+    // Whether name in folder still holds the file described by info.
+    bool stillNamed() const;
 };
 
 // Looks path up as a save needs it. Where the path's last part is a symbolic link, the system

@@ -71,13 +71,6 @@ bool giveOwner(int fd, const struct stat& old)
            && ((made.st_uid == old.st_uid && made.st_gid == old.st_gid) || ::fchown(fd, old.st_uid, old.st_gid) == 0);
 }
 
-// Whether the name still holds the file the save looked at.
-bool stillNamed(const FileLocation& at)
-{
-    struct stat now;
-    return ::fstatat(at.folder.get(), at.name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(now, at.info);
-}
-
 // Replaces the file at (described by at.info) atomically: a new file beside it takes all of
 // bytes, is synced, takes the old one's owner, group, mode, extended attributes and flags, and
 // changes places with it in one step, as long as the name still holds the old file then. The
@@ -97,30 +90,32 @@ std::optional<WriteResult> replaceFile(const FileLocation& at, const QByteArray&
     // A second save that waited for this one finds another file at the name.
     if (!lockAlone(old.get()))
         return failure(kSavedElsewhere);
-    if (!stillNamed(at))
+    if (!at.stillNamed())
         return failure(kChangedMeanwhile);
+    // A file that takes no change cannot be replaced either; the write in place says why.
     const std::optional<FileAttributes> attributes = FileAttributes::of(old.get());
-    if (!attributes)
+    if (!attributes || attributes->takeNoChange())
         return std::nullopt;
 
     TemporaryFile file(at.folder.get(), 0600);
     // The owner first, so that a file of another user's costs no write, and the flags, some of
     // which a file system takes only on an empty file; the extended attributes and the mode
     // after the write, which would clear set-user-ID and set-group-ID for a saver other than
-    // root; immutable and append-only last. Then everything is looked at once more, as the
-    // system may have adjusted it.
+    // root. Then everything is looked at once more, as the system may have adjusted it.
     if (file.fd() < 0 || !giveOwner(file.fd(), at.info) || !attributes->giveFlags(file.fd()))
         return std::nullopt;
     if (const int error = writeAll(file.fd(), bytes))
         return failure(error);
-    if (!attributes->giveAttributes(file.fd()) || !giveMode(file.fd(), at.info) || !attributes->seal(file.fd())
+    if (!attributes->giveAttributes(file.fd()) || !giveMode(file.fd(), at.info)
         || FileAttributes::of(file.fd()) != attributes)
         return std::nullopt;
 
     const int error = file.replace(at.name, at.info);
     if (error == EEXIST)
         return failure(kChangedMeanwhile);
-    if (error == EPERM || error == EACCES || error == EBUSY)
+    // A folder that does not let the new file take the name (a sticky folder, one that gives
+    // its files another project ID) leaves the old file to be written in place.
+    if (error == EPERM || error == EACCES || error == EBUSY || error == EXDEV)
         return std::nullopt;
     if (error)
         return failure(error);

@@ -146,11 +146,17 @@ WriteResult writeInPlace(const FileLocation& at, const QByteArray& bytes)
         return failure(errno);
     if (!lockAlone(fd.get()))
         return failure(kSavedElsewhere);
+    // A save it waited for may have put another file at the name: this one is then gone.
+    if (!at.stillNamed())
+        return failure(kChangedMeanwhile);
     std::optional<WriteResult> put = shareBlocks(at, fd.get(), bytes);
     if (!put)
         put = overwrite(fd.get(), bytes, at.info.st_size);
-    if (!put->ok)
+    if (!put->ok) {
+        // The system cleared set-user-ID and set-group-ID at the reservation or the cut back.
+        restoreMode(fd.get(), at.info);
         return *put;
+    }
     if (const int error = sync(fd.get()))
         return damaged(error);
     const QString note = restoreMode(fd.get(), at.info);

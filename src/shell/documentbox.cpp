@@ -270,17 +270,19 @@ void DocumentBox::setPlainText(const QString& text)
     replaceContent(text);
 }
 
+// As Qt's: the caret follows the text, and the view stays where it is.
 void DocumentBox::insertPlainText(const QString& text)
 {
-    replaceSelection(text);
+    QTextCursor caret = textCursor();
+    insertAsNew(caret, text);
 }
 
-// As Qt's appends: a new paragraph at the end, as one undo step, after which the box shows the
-// end where it showed it before.
+// As Qt's appends: a new paragraph at the end, as one undo step, after which a box on screen
+// shows the end where it showed it before.
 template <typename Insert> void DocumentBox::appendParagraph(Insert insert)
 {
     QScrollBar* scroll = verticalScrollBar();
-    const bool showsEnd = scroll->value() == scroll->maximum();
+    const bool showsEnd = isVisible() && scroll->value() == scroll->maximum();
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
     end.beginEditBlock();

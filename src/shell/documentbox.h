@@ -22,7 +22,9 @@ namespace saltor {
 // (reached through a DocumentBox, by name, or as the plainText property). Code that holds a
 // QTextCursor of the document must do the same: insert with a plain QTextCharFormat, as
 // cursor.insertText(text, QTextCharFormat()), since Qt otherwise gives new text and breaks the
-// format of the text before them, terminator and all.
+// format of the text before them, terminator and all. Qt's accessibility interface, through
+// which an assistive program may insert text, does not, and is left as Qt makes it: a break
+// it inserts may take the terminator of the break before it.
 class DocumentBox : public QPlainTextEdit {
     Q_OBJECT
     Q_PROPERTY(QString plainText READ toPlainText WRITE setPlainText NOTIFY textChanged USER true)

@@ -431,7 +431,9 @@ void FileCommandsTest::realWriteKeepsTheFile_data()
     QTest::addColumn<int>("size");          // of the new text
     QTest::addColumn<QString>("error");     // empty: written
     QTest::addColumn<QString>("setup");     // besides: "default access list" on the folder, "chattr ARGUMENTS"
-                                            // on the file, an "old text as long as the new"
+                                            // on the file or "folder chattr ARGUMENTS", an "old text as
+                                            // long as the new"
+    QTest::addColumn<bool>("replaced");     // written, by a new file rather than in place
     const QString doc = QStringLiteral("doc.sqf");
     const int root = 0;
     const int nobody = 65534;
@@ -441,49 +443,64 @@ void FileCommandsTest::realWriteKeepsTheFile_data()
     const QString denied = QStringLiteral("Permission denied");
     const QString full = QStringLiteral("No space left on device");
     QTest::newRow("writable file in a read-only folder: written in place")
-        << doc << 0644 << nobody << 0755 << true << false << tmpfs << -1 << 3 << none << none;
+        << doc << 0644 << nobody << 0755 << true << false << tmpfs << -1 << 3 << none << none << false;
     QTest::newRow("own set-user-ID file in a read-only folder: written in place")
-        << doc << 04755 << nobody << 0755 << true << false << tmpfs << -1 << 3 << none << none;
+        << doc << 04755 << nobody << 0755 << true << false << tmpfs << -1 << 3 << none << none << false;
     QTest::newRow("read-only file in a read-only folder")
-        << doc << 0444 << nobody << 0755 << true << false << tmpfs << -1 << 3 << denied << none;
+        << doc << 0444 << nobody << 0755 << true << false << tmpfs << -1 << 3 << denied << none << false;
     QTest::newRow("read-only file in a writable folder")
-        << doc << 0444 << nobody << 0777 << true << false << tmpfs << -1 << 3 << denied << none;
+        << doc << 0444 << nobody << 0777 << true << false << tmpfs << -1 << 3 << denied << none << false;
     QTest::newRow("new file in a read-only folder")
-        << doc << 0 << nobody << 0755 << true << false << tmpfs << -1 << 3 << denied << none;
-    QTest::newRow("full disk") << doc << 0644 << root << 0755 << false << false << tmpfs << 0 << 10240 << full << none;
+        << doc << 0 << nobody << 0755 << true << false << tmpfs << -1 << 3 << denied << none << false;
+    QTest::newRow("full disk") << doc << 0644 << root << 0755 << false << false << tmpfs << 0 << 10240 << full
+        << none << false;
     QTest::newRow("full disk after a short write")
-        << doc << 0644 << root << 0755 << false << false << tmpfs << 4096 << 600 * 1024 << full << none;
-    QTest::newRow("full disk, new file") << doc << 0 << root << 0755 << false << false << tmpfs << 0 << 10240 << full << none;
+        << doc << 0644 << root << 0755 << false << false << tmpfs << 4096 << 600 * 1024 << full << none << false;
+    QTest::newRow("full disk, new file") << doc << 0 << root << 0755 << false << false << tmpfs << 0 << 10240
+        << full << none << false;
     QTest::newRow("full disk, written in place")
-        << doc << 0644 << nobody << 0755 << true << false << tmpfs << 0 << 10240 << full << none;
+        << doc << 0644 << nobody << 0755 << true << false << tmpfs << 0 << 10240 << full << none << false;
     // Only the C library could reserve it there, by reading the file; its saver may not.
     QTest::newRow("full disk, write-only file written in place, no space reserved")
         << doc << 0200 << nobody << 0755 << true << false << ext2 << 4096 << 600 * 1024
-        << full + QStringLiteral("\nThe file was being written in place and may now be damaged.") << none;
+        << full + QStringLiteral("\nThe file was being written in place and may now be damaged.") << none << false;
     QTest::newRow("name of 250 bytes")
         << QString(246, QLatin1Char('n')) + QStringLiteral(".sqf") << 0644 << root << 0755 << false << false << tmpfs
-        << -1 << 3 << none << none;
+        << -1 << 3 << none << none << true;
     QTest::newRow("path of 4,090 bytes")
-        << QStringLiteral("%1/doc.sqf") << 0644 << root << 0755 << false << false << tmpfs << -1 << 3 << none << none;
+        << QStringLiteral("%1/doc.sqf") << 0644 << root << 0755 << false << false << tmpfs << -1 << 3 << none
+        << none << true;
     QTest::newRow("another owner and group, every mode bit")
-        << doc << 07640 << nobody << 0755 << false << false << tmpfs << -1 << 3 << none << none;
-    QTest::newRow("read-only to its owner") << doc << 0444 << root << 0755 << false << false << tmpfs << -1 << 3 << none << none;
-    QTest::newRow("second name") << doc << 0644 << root << 0755 << false << true << tmpfs << -1 << 3 << none << none;
+        << doc << 07640 << nobody << 0755 << false << false << tmpfs << -1 << 3 << none << none << true;
+    QTest::newRow("read-only to its owner") << doc << 0444 << root << 0755 << false << false << tmpfs << -1 << 3
+        << none << none << true;
+    QTest::newRow("second name") << doc << 0644 << root << 0755 << false << true << tmpfs << -1 << 3 << none
+        << none << false;
     QTest::newRow("another user's file in a sticky folder")
-        << doc << 0666 << root << 01777 << true << false << tmpfs << -1 << 3 << none << none;
+        << doc << 0666 << root << 01777 << true << false << tmpfs << -1 << 3 << none << none << false;
     QTest::newRow("folder with a default access list")
-        << doc << 0660 << root << 0755 << false << false << ext4 << -1 << 3 << none << QStringLiteral("default access list");
+        << doc << 0660 << root << 0755 << false << false << ext4 << -1 << 3 << none
+        << QStringLiteral("default access list") << true;
     QTest::newRow("attribute flags") << doc << 0644 << root << 0755 << false << false << ext4 << -1 << 3 << none
-                                     << QStringLiteral("chattr +dASusc");
+                                     << QStringLiteral("chattr +dASusc") << true;
     QTest::newRow("no copy-on-write and no compression on btrfs")
-        << doc << 0644 << root << 0755 << false << false << btrfs << -1 << 3 << none << QStringLiteral("chattr +Cm");
+        << doc << 0644 << root << 0755 << false << false << btrfs << -1 << 3 << none
+        << QStringLiteral("chattr +Cm") << true;
     QTest::newRow("project ID on xfs")
-        << doc << 0644 << root << 0755 << false << false << xfs << -1 << 3 << none << QStringLiteral("chattr -p 42");
+        << doc << 0644 << root << 0755 << false << false << xfs << -1 << 3 << none
+        << QStringLiteral("chattr -p 42") << true;
     QTest::newRow("second name on xfs, which shares blocks")
-        << doc << 0640 << nobody << 0755 << false << true << xfs << -1 << 3 << none << none;
+        << doc << 0640 << nobody << 0755 << false << true << xfs << -1 << 3 << none << none << false;
     QTest::newRow("full disk, written in place on btrfs, which copies every block")
         << doc << 0644 << root << 0755 << false << true << btrfs << 64 * 1024 << 4 * 1024 * 1024 << full
-        << QStringLiteral("old text as long as the new");
+        << QStringLiteral("old text as long as the new") << false;
+    QTest::newRow("own set-user-ID file, full disk, written in place")
+        << doc << 04755 << nobody << 0755 << true << false << tmpfs << 0 << 10240 << full << none << false;
+    QTest::newRow("full disk, written in place, reserved by the C library")
+        << doc << 0644 << nobody << 0755 << true << false << ext2 << 4096 << 600 * 1024 << full << none << false;
+    QTest::newRow("project ID other than its folder's on xfs: written in place")
+        << doc << 0644 << root << 0755 << false << false << xfs << -1 << 3 << none
+        << QStringLiteral("folder chattr +P -p 7") << false;
 }
 
 // A save on a small disk of its own: written, or refused with the reason and the file as it was.
@@ -501,6 +518,7 @@ void FileCommandsTest::realWriteKeepsTheFile()
     QFETCH(int, size);
     QFETCH(QString, error);
     QFETCH(QString, setup);
+    QFETCH(bool, replaced);
     const bool tmpfs = disk == QLatin1String("tmpfs");
     const QStringList kinds = {QStringLiteral("tmpfs"), QStringLiteral("ext2"), QStringLiteral("ext4"), QStringLiteral("btrfs"),
                                QStringLiteral("xfs")};
@@ -544,6 +562,8 @@ void FileCommandsTest::realWriteKeepsTheFile()
     // After the file was made, so that it has none of what its folder would give it.
     if (setup == QLatin1String("default access list"))
         QCOMPARE(QProcess::execute(QStringLiteral("setfacl"), {QStringLiteral("-d"), QStringLiteral("-m"), QStringLiteral("u:1234:rw"), folder}), 0);
+    if (setup.startsWith(QLatin1String("folder chattr ")))
+        QCOMPARE(QProcess::execute(QStringLiteral("chattr"), setup.split(QLatin1Char(' ')).mid(2) << folder), 0);
     if (setup.startsWith(QLatin1String("chattr "))) {
         // On the file emptied, as some flags are taken only then.
         QVERIFY(QFile::resize(path, 0));
@@ -566,8 +586,11 @@ void FileCommandsTest::realWriteKeepsTheFile()
     QCOMPARE(result->ok, error.isEmpty());
     if (!error.contains(QStringLiteral("damaged")))
         QVERIFY(readFileBytes(path) == (result->ok ? text : mode ? old : QByteArray("<unreadable>")));
-    // Written, the file may stand in a new inode; refused, it is the very same file.
-    QCOMPARE(fileState(path, !result->ok), result->ok ? state.section(QStringLiteral(" inode"), 0, 0) : state);
+    // Replaced, the file stands in a new inode with all the same; refused or written in place, it
+    // is the very same file.
+    const QString after = fileState(path, true);
+    QCOMPARE(after.section(QStringLiteral(" inode"), 0, 0), state.section(QStringLiteral(" inode"), 0, 0));
+    QCOMPARE(after != state, result->ok && replaced);
     if (secondName)
         QVERIFY(readFileBytes(folder + QStringLiteral("/second.sqf")) == readFileBytes(path));
     QCOMPARE(entries(fileFolder), before);
@@ -609,6 +632,8 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout_data()
     row("file put in the file's place as they are exchanged", "replace", "renameat2 1",
         QStringLiteral("file put in its place"), changed);
     row("second save as the file is exchanged", "replace", "renameat2 1", QStringLiteral("second save"), QString());
+    row("another user's save waiting to write in place as the file is exchanged", "replace", "renameat2 1",
+        QStringLiteral("another user's save waiting to write in place"), QString());
     row("folder not synced after the rename", "replace", "fsync 2 EIO", QString(),
         QStringLiteral("It may not be on the disk yet: its folder could not be synced (Input/output error)."), true);
     row("link of another user in a sticky folder", "replace", "before",
@@ -629,6 +654,9 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout()
     const bool sticky = change.contains(QStringLiteral("sticky"));
     if (sticky && !root)
         QSKIP("Making a link of another user and setting fs.protected_symlinks need root.");
+    const bool anotherUser = change.startsWith(QLatin1String("another user"));
+    if (anotherUser && !root)
+        QSKIP("A save by another user needs root.");
     const bool held = moment.contains(QLatin1Char(' '));
     if (held && QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty())
         QSKIP("strace, which holds the save at one system call, is not installed.");
@@ -669,6 +697,7 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout()
     const QString otherState = fileState(other, true);
 
     std::optional<SaveChild> saver;
+    std::optional<SaveChild> waiting;
     const auto act = [&] {
         const QByteArray name = QFile::encodeName(path);
         if (change == QLatin1String("folder swapped for a link")) {
@@ -688,6 +717,12 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout()
             QVERIFY(writeFileBytes(path, QByteArray("made meanwhile")));
         } else if (change == QLatin1String("saver killed")) {
             saver->kill();
+        } else if (anotherUser) {
+            // A user who may write the file but not read it, nor make a file in its folder, is
+            // held as it asks to have the file alone, until the save it waits for has ended.
+            QCOMPARE(::chmod(name.constData(), 0662), 0);
+            waiting.emplace(path, QByteArray("another user's text"), true);
+            QVERIFY2(waiting->go(QStringLiteral("flock")), qPrintable(waiting->reason()));
         } else if (change == QLatin1String("second save")) {
             // Refused at once, rather than mixed with the save under way.
             const WriteResult second = saveNow(path, QByteArray("second text, longer"));
@@ -706,6 +741,11 @@ void FileCommandsTest::saveWritesOnlyTheFileItAskedAbout()
     if (held)
         act();
     const std::optional<WriteResult> result = saver->result();
+    if (waiting) {
+        const std::optional<WriteResult> second = waiting->result();
+        QVERIFY(second);
+        QCOMPARE(second->error, QStringLiteral("It changed while it was being saved, so nothing was written."));
+    }
 
     QCOMPARE(fileState(other, true), otherState);
     QCOMPARE(readFileBytes(other), QByteArray("secret"));
