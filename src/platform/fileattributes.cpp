@@ -92,14 +92,14 @@ FileAttributes::Extended settable(const fsxattr& extended)
     return {extended.fsx_xflags & ~kStateFlags, extended.fsx_extsize, extended.fsx_projid, extended.fsx_cowextsize};
 }
 
-// Gives fd the flags wanted among those chattr sets, where it has others.
-bool giveChattrFlags(int fd, int wanted)
+// Gives fd the flags wanted among those of mask, where it has others.
+bool giveFlagsOf(int fd, int mask, int wanted)
 {
     bool failed = false;
     const std::optional<int> flags = flagsOf(fd, &failed);
     if (!flags)
         return false;
-    int given = (*flags & ~kChattrFlags) | wanted;
+    int given = (*flags & ~mask) | (wanted & mask);
     return given == *flags || ::ioctl(fd, FS_IOC_SETFLAGS, &given) == 0;
 }
 
@@ -135,7 +135,7 @@ bool FileAttributes::takeNoChange() const
 
 bool FileAttributes::giveFlags(int fd) const
 {
-    if (m_flags && !giveChattrFlags(fd, *m_flags))
+    if (m_flags && !giveFlagsOf(fd, kChattrFlags, *m_flags))
         return false;
     if (!m_extended)
         return true;
@@ -171,6 +171,18 @@ bool FileAttributes::giveAttributes(int fd) const
             return false;
     }
     return true;
+}
+
+bool copyNoCopyOnWrite(int from, int to)
+{
+    bool failed = false;
+    const std::optional<int> flags = flagsOf(from, &failed);
+    if (!flags || !flagsOf(to, &failed))
+        return true;
+    if (!giveFlagsOf(to, FS_NOCOW_FL, *flags))
+        return false;
+    const std::optional<int> given = flagsOf(to, &failed);
+    return given && (*given & FS_NOCOW_FL) == (*flags & FS_NOCOW_FL);
 }
 
 } // namespace saltor

@@ -87,11 +87,8 @@ std::optional<WriteResult> replaceFile(const FileLocation& at, const QByteArray&
         return failure(kChangedMeanwhile);
     if (old.get() < 0)
         return std::nullopt;
-    // A second save that waited for this one finds another file at the name.
-    if (!lockAlone(old.get()))
-        return failure(kSavedElsewhere);
-    if (!at.stillNamed())
-        return failure(kChangedMeanwhile);
+    if (std::optional<WriteResult> refused = takeAlone(old.get(), at))
+        return refused;
     // A file that takes no change cannot be replaced either; the write in place says why.
     const std::optional<FileAttributes> attributes = FileAttributes::of(old.get());
     if (!attributes || attributes->takeNoChange())

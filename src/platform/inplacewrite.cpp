@@ -1,5 +1,6 @@
 #include "platform/inplacewrite.h"
 
+#include "platform/fileattributes.h"
 #include "platform/posixfile.h"
 #include "platform/savesteps.h"
 #include "platform/temporaryfile.h"
@@ -69,18 +70,6 @@ int openForWriting(const FileLocation& at, bool* changed)
     return fd >= 0 || *changed || errno != EACCES ? fd : openSame(at.folder.get(), at.name, O_WRONLY, at.info, changed);
 }
 
-// Gives the empty file the no-copy-on-write flag of fd, or takes it away: a file system shares
-// blocks only between files that both have it or both lack it.
-bool copiesAsFd(int fd, int empty)
-{
-    int flags = 0, own = 0;
-    if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) != 0 || ::ioctl(empty, FS_IOC_GETFLAGS, &own) != 0)
-        return true;
-    int wanted = (own & ~FS_NOCOW_FL) | (flags & FS_NOCOW_FL);
-    return wanted == own || (::ioctl(empty, FS_IOC_SETFLAGS, &wanted) == 0 && ::ioctl(empty, FS_IOC_GETFLAGS, &own) == 0
-                             && own == wanted);
-}
-
 // Puts bytes in the file fd on a file system that shares blocks between files (btrfs, xfs):
 // there a block overwritten may take a new one, which no reservation promises. So the whole
 // text goes to a new file beside it first, where a full disk shows with nothing of fd changed,
@@ -93,7 +82,7 @@ std::optional<WriteResult> shareBlocks(const FileLocation& at, int fd, const QBy
         return std::nullopt;
     // Taking the blocks of an empty file changes nothing and tells whether it can be done.
     TemporaryFile text(at.folder.get(), 0600);
-    if (text.fd() < 0 || !copiesAsFd(fd, text.fd()) || ::ioctl(fd, FICLONE, text.fd()) != 0)
+    if (text.fd() < 0 || !copyNoCopyOnWrite(fd, text.fd()) || ::ioctl(fd, FICLONE, text.fd()) != 0)
         return std::nullopt;
     struct stat info;
     if (::fstat(fd, &info) != 0)
@@ -144,11 +133,8 @@ WriteResult writeInPlace(const FileLocation& at, const QByteArray& bytes)
         return failure(kChangedMeanwhile);
     if (fd.get() < 0)
         return failure(errno);
-    if (!lockAlone(fd.get()))
-        return failure(kSavedElsewhere);
-    // A save it waited for may have put another file at the name: this one is then gone.
-    if (!at.stillNamed())
-        return failure(kChangedMeanwhile);
+    if (std::optional<WriteResult> refused = takeAlone(fd.get(), at))
+        return *refused;
     std::optional<WriteResult> put = shareBlocks(at, fd.get(), bytes);
     if (!put)
         put = overwrite(fd.get(), bytes, at.info.st_size);

@@ -68,17 +68,22 @@ int openSame(int folder, const QByteArray& name, int flags, const struct stat& l
     return fd;
 }
 
-bool lockAlone(int fd)
+std::optional<WriteResult> takeAlone(int fd, const FileLocation& at)
 {
     for (int waited = 0;; waited += 10) {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            return true;
+            break;
         if (errno == EINTR)
             continue;
-        if (errno != EWOULDBLOCK || waited >= 2000)
-            return errno != EWOULDBLOCK;
+        if (errno != EWOULDBLOCK)
+            break;
+        if (waited >= 2000)
+            return failure(kSavedElsewhere);
         ::usleep(10000);
     }
+    if (!at.stillNamed())
+        return failure(kChangedMeanwhile);
+    return std::nullopt;
 }
 
 bool hasMode(int fd, const struct stat& old)

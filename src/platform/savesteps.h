@@ -1,9 +1,12 @@
 #pragma once
 
+#include "platform/filelocation.h"
 #include "platform/platform.h"
 
 #include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -33,10 +36,12 @@ int sync(int fd);
 // following a link that came to stand there meanwhile. -1 with *changed set where it is not.
 int openSame(int folder, const QByteArray& name, int flags, const struct stat& looked, bool* changed);
 
-// Takes the file for this save alone: a second save of it at the same time waits a moment,
-// then is refused, rather than mixing its text with this one's. A file system without locks
-// goes unlocked.
-bool lockAlone(int fd);
+// Takes the file fd, opened at at, for this save alone: a second save of it at the same time
+// waits a moment, then is refused, rather than mixing its text with this one's. A file system
+// without locks goes unlocked. A save this one waited for may have put another file at the
+// name, which is then looked at again. Nothing where the file is the save's alone; otherwise
+// why not.
+std::optional<WriteResult> takeAlone(int fd, const FileLocation& at);
 
 // Whether fd has all of the old file's mode.
 bool hasMode(int fd, const struct stat& old);
