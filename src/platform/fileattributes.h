@@ -58,7 +58,7 @@ private:
     std::optional<Extended> m_extended;                     // none: not kept here
 };
 
-// Gives the file to the no-copy-on-write flag of the file from, or takes it away: a file system
+// Gives the file to the no-copy-on-write flag the file from has, or takes it away: a file system
 // shares blocks only between files that both have it or both lack it. True where it was given,
 // and where a file system keeps no flags.
 bool copyNoCopyOnWrite(int from, int to);

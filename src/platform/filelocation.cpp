@@ -146,8 +146,7 @@ FileStamp FileLocation::stamp() const
 
 bool FileLocation::stillNamed() const
 {
-    struct stat now;
-    return ::fstatat(folder.get(), name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(now, info);
+    return namesFile(folder.get(), name, info);
 }
 
 } // namespace saltor

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,6 +36,12 @@ int Descriptor::close()
 bool sameFile(const struct stat& a, const struct stat& b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+bool namesFile(int folder, const QByteArray& name, const struct stat& file)
+{
+    struct stat now;
+    return ::fstatat(folder, name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(now, file);
 }
 
 QString systemError(int error)

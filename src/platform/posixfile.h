@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <sys/stat.h>
@@ -26,6 +27,8 @@ private:
 
 // Whether two descriptions are of the same file (device and inode).
 bool sameFile(const struct stat& a, const struct stat& b);
+// Whether name in folder holds the very file described by file itself, not a link to it.
+bool namesFile(int folder, const QByteArray& name, const struct stat& file);
 
 // The system's own words for an error number ("No space left on device").
 QString systemError(int error);

@@ -139,18 +139,14 @@ int TemporaryFile::replace(const QByteArray& name, const struct stat& old)
         return errno;
     if (const int error = closeFile())
         return error;
-    const auto holds = [this](const QByteArray& at, const struct stat& file) {
-        struct stat now;
-        return ::fstatat(m_folder, at.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(now, file);
-    };
     // The two names change places in one step, and what comes out must be the old file: a look
     // at the name and then a rename would replace whatever came to it in between.
     if (::renameat2(m_folder, m_name.constData(), m_folder, name.constData(), RENAME_EXCHANGE) == 0) {
-        if (!holds(m_name, old)) {
+        if (!namesFile(m_folder, m_name, old)) {
             // What came to the name goes back to it, and this file goes, unless yet another
             // came to the name meanwhile, which is then left where it stands.
             ::renameat2(m_folder, m_name.constData(), m_folder, name.constData(), RENAME_EXCHANGE);
-            if (!holds(m_name, own))
+            if (!namesFile(m_folder, m_name, own))
                 m_name.clear();
             return EEXIST;
         }
@@ -163,7 +159,7 @@ int TemporaryFile::replace(const QByteArray& name, const struct stat& old)
     if (errno != EINVAL && errno != ENOSYS)
         return errno;
     // A file system without exchange: renamed over the name, as long as it holds the old file.
-    if (!holds(name, old))
+    if (!namesFile(m_folder, name, old))
         return EEXIST;
     if (::renameat(m_folder, m_name.constData(), m_folder, name.constData()) != 0)
         return errno;
